@@ -1,0 +1,209 @@
+#include "mainform.h"
+
+#include <QFontInfo>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// The share of a widget's pixels, as it shows in its window, that are exactly one colour.
+double shareOf(QWidget *widget, QRgb colour)
+{
+    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    qsizetype same = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            same += image.pixel(x, y) == colour;
+    return double(same) / double(image.width() * image.height());
+}
+
+} // namespace
+
+class TestMainForm : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startsCleared();
+    void layoutInTwips_data();
+    void layoutInTwips();
+    void colours_data();
+    void colours();
+    void textsAndFont();
+    void focusStartsInDescriptionAndFollowsOrder();
+    void canvasReportsInnerPixelsOnly_data();
+    void canvasReportsInnerPixelsOnly();
+    void canvasRepaintsFromItsImage();
+
+private:
+    MainForm *form = nullptr;
+};
+
+void TestMainForm::init()
+{
+    form = new MainForm;
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+}
+
+void TestMainForm::cleanup()
+{
+    delete form;
+}
+
+void TestMainForm::startsCleared()
+{
+    QCOMPARE(form->PointCount(), 0);
+    QCOMPARE(form->CanvasHeight(), 177);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(form->List1(i).ListCount(), 0);
+    for (int i = 0; i < 2; ++i)
+        QCOMPARE(form->List2(i).ListCount(), 0);
+    const Canvas &canvas = form->canvas();
+    QCOMPARE(canvas.ScaleMode(), Canvas::ScaleUnit::Pixels);
+    QCOMPARE(canvas.DrawWidth(), 5);
+    QCOMPARE(canvas.DrawStyle(), Canvas::LineStyle::DashDotDot);
+    QCOMPARE(canvas.image().size(), QSize(335, 177));
+    QImage white(canvas.image().size(), canvas.image().format());
+    white.fill(Qt::white);
+    QCOMPARE(canvas.image(), white);
+}
+
+void TestMainForm::layoutInTwips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("Label1(0)") << "Label1_0" << QRect(240, 0, 6495, 375);
+    QTest::newRow("Label1(3)") << "Label1_3" << QRect(120, 480, 5055, 375);
+    QTest::newRow("Label1(1)") << "Label1_1" << QRect(5280, 480, 735, 375);
+    QTest::newRow("Label1(2)") << "Label1_2" << QRect(6120, 480, 735, 375);
+    QTest::newRow("Picture1") << "Picture1" << QRect(120, 840, 5085, 2715);
+    QTest::newRow("List1(0)") << "List1_0" << QRect(5280, 840, 735, 1200);
+    QTest::newRow("List1(2)") << "List1_2" << QRect(6120, 840, 735, 1200);
+    QTest::newRow("Command1(0)") << "Command1_0" << QRect(5280, 2160, 1095, 375);
+    QTest::newRow("Command1(1)") << "Command1_1" << QRect(5760, 2640, 1095, 375);
+    QTest::newRow("Command1(2)") << "Command1_2" << QRect(5280, 3120, 1095, 375);
+    QTest::newRow("Text1(0)") << "Text1_0" << QRect(120, 3600, 6735, 1815);
+}
+
+void TestMainForm::layoutInTwips()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    constexpr int twipsPerPixel = 15;
+    const auto *widget = form->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QVERIFY(widget->isVisible());
+    const QRect g = widget->geometry();
+    QCOMPARE(QRect(g.x() * twipsPerPixel, g.y() * twipsPerPixel, g.width() * twipsPerPixel,
+                   g.height() * twipsPerPixel),
+             twips);
+    QCOMPARE(form->size() * twipsPerPixel, QSize(6915, 5475));
+    QCOMPARE(form->minimumSize(), form->maximumSize());
+}
+
+void TestMainForm::colours_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRgb>("colour");
+    QTest::addColumn<double>("share"); // the least share of the widget's pixels in it
+    QTest::newRow("window, between controls") << "MainForm" << qRgb(128, 128, 255) << 0.1;
+    QTest::newRow("title label") << "Label1_0" << qRgb(255, 192, 128) << 0.6;
+    QTest::newRow("axis label") << "Label1_2" << qRgb(255, 192, 128) << 0.6;
+    QTest::newRow("Calculate") << "Command1_0" << qRgb(128, 255, 128) << 0.6;
+    QTest::newRow("Clear") << "Command1_1" << qRgb(255, 0, 0) << 0.6;
+    QTest::newRow("Delete") << "Command1_2" << qRgb(192, 0, 192) << 0.6;
+    QTest::newRow("canvas") << "Picture1" << qRgb(255, 255, 255) << 0.9;
+}
+
+void TestMainForm::colours()
+{
+    QFETCH(QString, name);
+    QFETCH(QRgb, colour);
+    QFETCH(double, share);
+    auto *widget = name == "MainForm" ? form : form->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QVERIFY2(shareOf(widget, colour) >= share,
+             qPrintable(QString::number(shareOf(widget, colour))));
+}
+
+void TestMainForm::textsAndFont()
+{
+    QCOMPARE(form->windowTitle(), "Математика -  покриващ правоъгълник");
+    QCOMPARE(form->ui.Label1_0->text(), "Минимален покриващ правоъгълник - координати на точки");
+    QCOMPARE(form->ui.Label1_3->text(), "Посочете координати на точки");
+    QCOMPARE(form->ui.Label1_1->text(), "Ос X");
+    QCOMPARE(form->ui.Label1_2->text(), "Ос Y");
+    QCOMPARE(form->ui.Command1_0->text(), "Изчисли");
+    QCOMPARE(form->ui.Command1_1->text(), "Изчисти");
+    QCOMPARE(form->ui.Command1_2->text(), "Изтрий");
+    QVERIFY(!form->windowIcon().isNull());
+
+    const QStringList lines = form->ui.Text1_0->toPlainText().split(u'\n');
+    QCOMPARE(lines.size(), 9); // eight lines, each ended
+    QCOMPARE(lines.at(2), "Тема на проекта: Геометрия - минимален покриващ правоъгълник");
+    QVERIFY(lines.at(7).endsWith("покриващ цялото множество от въведени точки."));
+    QCOMPARE(lines.at(8), "");
+
+    for (QWidget *widget : form->findChildren<QWidget *>()) {
+        if (widget->parentWidget() != form)
+            continue;
+        QCOMPARE(widget->font().pointSize(), 12);
+        QCOMPARE(widget->font().weight(), QFont::Normal);
+        const QString family = QFontInfo(widget->font()).family();
+        QVERIFY2(family == "Liberation Serif" || family == "Times New Roman", qPrintable(family));
+    }
+}
+
+void TestMainForm::focusStartsInDescriptionAndFollowsOrder()
+{
+    const QStringList order = {"Text1_0",    "List1_0", "Command1_0", "Command1_1",
+                               "Command1_2", "List1_2", "Picture1",   "Text1_0"};
+    for (const QString &name : order) {
+        QCOMPARE(QApplication::focusWidget()->objectName(), name);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    // A tab in the description box moves on rather than being typed.
+    QCOMPARE(form->ui.Text1_0->toPlainText().count(u'\t'), 0);
+}
+
+void TestMainForm::canvasReportsInnerPixelsOnly_data()
+{
+    QTest::addColumn<QPoint>("at"); // in the picture box, frame included
+    QTest::addColumn<QPoint>("pixel");
+    QTest::newRow("inner top left") << QPoint(2, 2) << QPoint(0, 0);
+    QTest::newRow("inner bottom right") << QPoint(336, 178) << QPoint(334, 176);
+    QTest::newRow("middle") << QPoint(102, 52) << QPoint(100, 50);
+    QTest::newRow("frame left") << QPoint(1, 50) << QPoint(-1, -1);
+    QTest::newRow("frame bottom") << QPoint(50, 179) << QPoint(-1, -1);
+    QTest::newRow("frame right") << QPoint(337, 20) << QPoint(-1, -1);
+}
+
+void TestMainForm::canvasReportsInnerPixelsOnly()
+{
+    QFETCH(QPoint, at);
+    QFETCH(QPoint, pixel);
+    QSignalSpy presses(form->ui.Picture1, &PictureBox::MouseDown);
+    QTest::mousePress(form->ui.Picture1, Qt::RightButton, Qt::ShiftModifier, at);
+    if (pixel.x() < 0) {
+        QCOMPARE(presses.count(), 0);
+        return;
+    }
+    QCOMPARE(presses.count(), 1);
+    QCOMPARE(presses.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
+    QCOMPARE(presses.at(0).at(1).value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);
+    QCOMPARE(presses.at(0).at(2).toFloat(), float(pixel.x()));
+    QCOMPARE(presses.at(0).at(3).toFloat(), float(pixel.y()));
+}
+
+void TestMainForm::canvasRepaintsFromItsImage()
+{
+    form->canvas().PSet(10, 20, qRgb(128, 128, 0));
+    const QImage shown = form->ui.Picture1->grab().toImage();
+    QCOMPARE(shown.pixel(2 + 10, 2 + 20), qRgb(128, 128, 0));
+    QCOMPARE(shown.pixel(2 + 10, 2 + 23), qRgb(255, 255, 255));
+}
+
+QTEST_MAIN(TestMainForm)
+#include "tst_mainform.moc"

@@ -1,0 +1,31 @@
+#pragma once
+// A visible list box over a TextColumn. The column holds the truth: the view shows its rows
+// and its selected row, and hands the user's choice of another row to the column. The user
+// can move the selection but not clear it, and the current row is always the selected one.
+
+#include <QListView>
+
+class TextColumn;
+
+class ColumnView : public QListView
+{
+    Q_OBJECT
+public:
+    explicit ColumnView(QWidget *parent = nullptr);
+
+    void setColumn(TextColumn *column);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    void takeUserChoice();
+    void showColumnSelection();
+
+    TextColumn *m_column = nullptr;
+};

@@ -1,0 +1,44 @@
+#pragma once
+// The program's only window. The points live as rows of the List1 columns (X, screen Y,
+// plotted Y); List2 holds the padded, sorted copies the covering rectangle is found from.
+// The canvas pen is shared: what one handler leaves set is how the next one draws.
+
+#include "textcolumn.h"
+#include "ui_mainform.h"
+
+#include <QWidget>
+#include <array>
+
+class MainForm : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int MaxPoints = 23;
+
+    explicit MainForm(QWidget *parent = nullptr);
+
+    TextColumn &List1(int index) { return *m_list1.at(std::size_t(index)); }
+    TextColumn &List2(int index) { return *m_list2.at(std::size_t(index)); }
+    Canvas &canvas() { return ui.Picture1->canvas(); }
+    qint16 PointCount() const { return m_pointCount; }
+    qint16 CanvasHeight() const { return m_canvasHeight; }
+
+    void ClearAll();
+
+    Ui::MainForm ui;
+
+private:
+    void Form_Load();
+
+    // List1(1), List2(0) and List2(1) are never shown.
+    TextColumn m_x{TextColumn::Order::Unsorted, 0};
+    TextColumn m_screenY{TextColumn::Order::Unsorted, 1};
+    TextColumn m_plottedY{TextColumn::Order::Unsorted, 2};
+    TextColumn m_sortedX{TextColumn::Order::Sorted, 0};
+    TextColumn m_sortedY{TextColumn::Order::Sorted, 1};
+    const std::array<TextColumn *, 3> m_list1{&m_x, &m_screenY, &m_plottedY};
+    const std::array<TextColumn *, 2> m_list2{&m_sortedX, &m_sortedY};
+
+    qint16 m_pointCount = 0;
+    qint16 m_canvasHeight = 0;
+};

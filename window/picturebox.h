@@ -1,0 +1,28 @@
+#pragma once
+// The canvas control: shows its Canvas inside a sunken 3-D frame and reports mouse presses
+// on the inner area in canvas units. Presses on the frame report nothing.
+
+#include "canvas.h"
+
+#include <QFrame>
+
+class PictureBox : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    Canvas &canvas() { return m_canvas; }
+    const Canvas &canvas() const { return m_canvas; }
+
+signals:
+    // x and y name the pressed pixel, in the canvas's scale unit.
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    Canvas m_canvas;
+};
