@@ -62,6 +62,7 @@ void TestColumnView::userChoiceReachesColumn_data()
     QTest::newRow("down") << 1 << int(Qt::Key_Down) << 2;
     QTest::newRow("up") << 1 << int(Qt::Key_Up) << 0;
     QTest::newRow("end") << 1 << int(Qt::Key_End) << 5;
+    QTest::newRow("end from none") << -1 << int(Qt::Key_End) << 5;
     QTest::newRow("home") << 4 << int(Qt::Key_Home) << 0;
     QTest::newRow("page down") << 0 << int(Qt::Key_PageDown) << 3;
 }

@@ -64,6 +64,14 @@ void ColumnView::focusInEvent(QFocusEvent *event)
     takeUserChoice();
 }
 
+QModelIndex ColumnView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // The stock view starts every move from no row at the first row; End goes to the last.
+    if (action == MoveEnd && !currentIndex().isValid() && model()->rowCount() > 0)
+        return model()->index(model()->rowCount() - 1, 0);
+    return QListView::moveCursor(action, modifiers);
+}
+
 void ColumnView::takeUserChoice()
 {
     if (!m_column)

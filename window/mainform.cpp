@@ -12,6 +12,10 @@ MainForm::MainForm(QWidget *parent) : QWidget(parent)
     canvas().resize(ui.Picture1->contentsRect().size());
     ui.Text1_0->setFocus();
 
+    connect(ui.Picture1, &PictureBox::MouseDown, this, &MainForm::Picture1_MouseDown);
+    for (TextColumn *column : m_list1)
+        connect(column, &TextColumn::Click, this, &MainForm::List1_Click);
+
     Form_Load();
 }
 
@@ -33,4 +37,35 @@ void MainForm::ClearAll()
     canvas().setDrawWidth(5);
     for (TextColumn *column : {&List1(0), &List1(1), &List1(2), &List2(0), &List2(1)})
         column->Clear();
+}
+
+void MainForm::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y)
+{
+    if (m_pointCount >= MaxPoints)
+        return;
+    canvas().setDrawWidth(5);
+    canvas().PSet(x, y);
+    List1(0).AddItem(rowText(x));
+    List1(1).AddItem(rowText(y));
+    List1(2).AddItem(rowText(float(m_canvasHeight) - y));
+    ++m_pointCount;
+}
+
+void MainForm::List1_Click(int index)
+{
+    TextColumn &clicked = List1(index);
+    if (clicked.ListIndex() < 0)
+        return;
+    const int n = clicked.ListCount();
+    for (int k = 0; k < n; ++k) {
+        const double x = Val(List1(0).List(k));
+        const qint16 y = toInt16(Val(List1(1).List(k)));
+        canvas().PSet(float(x), float(y), QBColor(0));
+    }
+    const int r = clicked.ListIndex();
+    for (TextColumn *column : m_list1)
+        column->setListIndex(r);
+    const double x = Val(List1(0).List(r));
+    const qint16 y = toInt16(Val(List1(1).List(r)));
+    canvas().PSet(float(x), float(y), QBColor(6));
 }

@@ -20,10 +20,19 @@ public:
     TextColumn &List1(int index) { return *m_list1.at(std::size_t(index)); }
     TextColumn &List2(int index) { return *m_list2.at(std::size_t(index)); }
     Canvas &canvas() { return ui.Picture1->canvas(); }
+    const Canvas &canvas() const { return ui.Picture1->canvas(); }
     qint16 PointCount() const { return m_pointCount; }
     qint16 CanvasHeight() const { return m_canvasHeight; }
 
     void ClearAll();
+
+    // Enters a point where a mouse button went down on the canvas, while fewer than
+    // MaxPoints are entered. x and y are canvas pixels.
+    void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    // The selection of List1(index) changed: selects the same row in all three List1 columns
+    // and marks that point dark yellow, every other point black. Each write that changes
+    // another column's selection runs this again, nested, for that column.
+    void List1_Click(int index);
 
     Ui::MainForm ui;
 
