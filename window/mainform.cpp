@@ -1,6 +1,7 @@
 #include "mainform.h"
 
 #include "colours.h"
+#include "coveringrectangle.h"
 #include "rowtext.h"
 
 MainForm::MainForm(QWidget *parent) : QWidget(parent)
@@ -68,4 +69,9 @@ void MainForm::List1_Click(int index)
     const double x = Val(List1(0).List(r));
     const qint16 y = toInt16(Val(List1(1).List(r)));
     canvas().PSet(float(x), float(y), QBColor(6));
+}
+
+void MainForm::DrawCoveringRectangle()
+{
+    drawCoveringRectangle(List1(0), List1(1), List2(0), List2(1), canvas());
 }

@@ -33,6 +33,8 @@ public:
     // and marks that point dark yellow, every other point black. Each write that changes
     // another column's selection runs this again, nested, for that column.
     void List1_Click(int index);
+    // Draws the dash-dot outline of the smallest axis-parallel rectangle covering the points.
+    void DrawCoveringRectangle();
 
     Ui::MainForm ui;
 
