@@ -16,6 +16,10 @@ MainForm::MainForm(QWidget *parent) : QWidget(parent)
     connect(ui.Picture1, &PictureBox::MouseDown, this, &MainForm::Picture1_MouseDown);
     for (TextColumn *column : m_list1)
         connect(column, &TextColumn::Click, this, &MainForm::List1_Click);
+    const std::array<QPushButton *, 3> command1{ui.Command1_0, ui.Command1_1, ui.Command1_2};
+    for (int i = 0; i < int(command1.size()); ++i)
+        connect(command1[std::size_t(i)], &QPushButton::clicked, this,
+                [this, i] { Command1_Click(i); });
 
     Form_Load();
 }
@@ -74,4 +78,38 @@ void MainForm::List1_Click(int index)
 void MainForm::DrawCoveringRectangle()
 {
     drawCoveringRectangle(List1(0), List1(1), List2(0), List2(1), canvas());
+}
+
+void MainForm::Command1_Click(int index)
+{
+    switch (index) {
+    case 0:
+        DrawCoveringRectangle();
+        break;
+    case 1:
+        ClearAll();
+        ui.Text1_0->clear();
+        break;
+    case 2:
+        DeleteSelectedPoint();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainForm::DeleteSelectedPoint()
+{
+    const int r = List1(0).ListIndex();
+    if (r < 0)
+        return;
+    --m_pointCount;
+    const double x = Val(List1(0).List(r));
+    const qint32 y = toInt32(Val(List1(1).List(r)));
+    for (TextColumn *column : m_list1)
+        column->RemoveItem(r);
+    canvas().PSet(float(x), float(y), QBColor(15));
+    for (int k = 0; k < List1(0).ListCount(); ++k)
+        canvas().PSet(float(Val(List1(0).List(k))), float(toInt32(Val(List1(1).List(k)))),
+                      QBColor(0));
 }

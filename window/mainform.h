@@ -35,6 +35,11 @@ public:
     void List1_Click(int index);
     // Draws the dash-dot outline of the smallest axis-parallel rectangle covering the points.
     void DrawCoveringRectangle();
+    // The buttons: 0 Calculate, 1 Clear (also empties the description), 2 Delete.
+    void Command1_Click(int index);
+    // Removes the selected point: its dot is painted white, the others black again, with the
+    // current pen width. Does nothing when no row is selected.
+    void DeleteSelectedPoint();
 
     Ui::MainForm ui;
 

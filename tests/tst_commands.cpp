@@ -1,0 +1,182 @@
+#include "colours.h"
+#include "formdriver.h"
+
+namespace {
+
+bool allWhite(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != QBColor(15))
+                return false;
+    return true;
+}
+
+} // namespace
+
+class TestCommands : public QObject
+{
+    Q_OBJECT
+private slots:
+    void deletingOnlyPointLeavesCleanCanvas();
+    void deleteWithoutSelectionChangesNothing();
+    void deletingFreesPlaceForOneMore();
+    void deleteAfterCalculateUsesThinPen();
+    void clearResetsEverythingAndEmptiesDescription();
+    void buttonsWorkFromKeyboard_data();
+    void buttonsWorkFromKeyboard();
+    void wholeSession();
+};
+
+void TestCommands::deletingOnlyPointLeavesCleanCanvas()
+{
+    FormDriver d;
+    d.press(50, 60);
+    d.clickRow(d.form.ui.List1_0, 0);
+    d.clickButton(2);
+    QCOMPARE(d.form.PointCount(), 0);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(d.form.List1(i).ListCount(), 0);
+    QVERIFY(allWhite(d.form.canvas().image()));
+    for (int i = 0; i < 24; ++i)
+        d.press(5 + 12 * i, 100);
+    QCOMPARE(d.form.PointCount(), 23);
+}
+
+void TestCommands::deleteWithoutSelectionChangesNothing()
+{
+    FormDriver d;
+    d.press(50, 60);
+    d.press(80, 90);
+    const QImage before = d.form.canvas().image();
+    d.clickButton(2);
+    QCOMPARE(d.form.PointCount(), 2);
+    QCOMPARE(d.rows(0), (QStringList{"50", "80"}));
+    QCOMPARE(d.form.canvas().image(), before);
+}
+
+void TestCommands::deletingFreesPlaceForOneMore()
+{
+    FormDriver d;
+    for (int i = 0; i < 23; ++i)
+        d.press(10 + 13 * i, 20);
+    d.clickRow(d.form.ui.List1_2, 5);
+    d.clickButton(2);
+    QCOMPARE(d.form.PointCount(), 22);
+    QCOMPARE(d.form.List1(0).ListIndex(), -1);
+    QCOMPARE(d.form.List1(2).ListIndex(), -1);
+    QCOMPARE(d.form.ui.List1_2->selectionModel()->selectedRows().size(), 0);
+    QCOMPARE(d.rows(0).at(5), "88"); // later rows moved up
+    d.press(100, 150);
+    d.press(110, 150);
+    QCOMPARE(d.form.PointCount(), 23);
+    QCOMPARE(d.rows(1).last(), "150");
+}
+
+void TestCommands::deleteAfterCalculateUsesThinPen()
+{
+    FormDriver d;
+    d.press(40, 30);
+    d.press(200, 120);
+    d.press(100, 60);
+    d.clickButton(0);
+    QCOMPARE(d.pixel(40, 120), QBColor(0)); // bottom left corner of the outline
+
+    d.clickRow(d.form.ui.List1_0, 1); // the bottom right point, on two sides
+    QCOMPARE(d.pixel(200, 120), QBColor(6));
+    QCOMPARE(d.pixel(201, 120), QBColor(0)); // single-pixel mark inside the 5-pixel dot
+    d.clickButton(2);
+    // One white pixel at the centre; the rest of the dot stays.
+    QCOMPARE(d.pixel(200, 120), QBColor(15));
+    QCOMPARE(d.pixel(201, 120), QBColor(0));
+    QCOMPARE(d.pixel(200, 118), QBColor(0));
+
+    // Calculate again: the outline of the two left, and the old one stays.
+    d.clickButton(0);
+    QCOMPARE(d.pixel(40, 60), QBColor(0));
+    QCOMPARE(d.pixel(100, 45), QBColor(0));
+    QCOMPARE(d.pixel(200, 30), QBColor(0));
+    QCOMPARE(d.pixel(200, 120), QBColor(15)); // cut out of the old outline
+}
+
+void TestCommands::clearResetsEverythingAndEmptiesDescription()
+{
+    FormDriver d;
+    const QString description = d.form.ui.Text1_0->toPlainText();
+    d.press(40, 30);
+    d.press(200, 120);
+    d.clickRow(d.form.ui.List1_2, 0);
+    d.clickButton(0);
+    d.clickButton(2);
+    QCOMPARE(d.form.ui.Text1_0->toPlainText(), description); // Calculate and Delete leave it
+
+    d.clickButton(1);
+    QCOMPARE(d.form.ui.Text1_0->toPlainText(), QString());
+    QCOMPARE(d.form.PointCount(), 0);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(d.form.List1(i).ListCount(), 0);
+    for (int i = 0; i < 2; ++i)
+        QCOMPARE(d.form.List2(i).ListCount(), 0);
+    QCOMPARE(d.form.canvas().DrawWidth(), 5);
+    QCOMPARE(d.form.canvas().DrawStyle(), Canvas::LineStyle::DashDotDot);
+    QVERIFY(allWhite(d.form.canvas().image()));
+
+    d.clickButton(0); // no points: nothing to draw, nothing fails
+    QVERIFY(allWhite(d.form.canvas().image()));
+    d.clickButton(1);
+    QCOMPARE(d.form.ui.Text1_0->toPlainText(), QString()); // not refilled
+}
+
+void TestCommands::buttonsWorkFromKeyboard_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("points");
+    QTest::newRow("Calculate") << 0 << 2;
+    QTest::newRow("Clear") << 1 << 0;
+    QTest::newRow("Delete") << 2 << 1;
+}
+
+void TestCommands::buttonsWorkFromKeyboard()
+{
+    QFETCH(int, button);
+    QFETCH(int, points);
+    FormDriver d;
+    d.press(40, 30);
+    d.press(200, 120);
+    d.clickRow(d.form.ui.List1_0, 0);
+    QWidget *target = d.form.findChild<QWidget *>(QString("Command1_%1").arg(button));
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Space);
+    QCOMPARE(d.form.PointCount(), points);
+    if (button == 0)
+        QCOMPARE(d.pixel(120, 30), QBColor(0));
+}
+
+void TestCommands::wholeSession()
+{
+    FormDriver d;
+    for (const QPoint &p : {QPoint(30, 40), QPoint(300, 20), QPoint(150, 170), QPoint(90, 90)})
+        d.press(p.x(), p.y());
+    d.clickRow(d.form.ui.List1_2, 1);
+    d.clickButton(0);
+    d.clickButton(2); // removes (300, 20)
+    QCOMPARE(d.rows(0), (QStringList{"30", "150", "90"}));
+    QCOMPARE(d.rows(1), (QStringList{"40", "170", "90"}));
+    QCOMPARE(d.rows(2), (QStringList{"137", "7", "87"}));
+    QCOMPARE(d.form.PointCount(), 3);
+    d.clickButton(0);
+    QCOMPARE(FormDriver::rowsOf(d.form.List2(0)), (QStringList{"00030", "00090", "00150"}));
+    QCOMPARE(FormDriver::rowsOf(d.form.List2(1)), (QStringList{"00040", "00090", "00170"}));
+    QCOMPARE(d.pixel(30, 170), QBColor(0));
+    QCOMPARE(d.pixel(150, 40), QBColor(0));
+    d.press(200, 100);
+    QCOMPARE(d.form.canvas().DrawWidth(), 5);
+    QCOMPARE(d.form.PointCount(), 4);
+    d.clickButton(1);
+    QCOMPARE(d.form.PointCount(), 0);
+    QVERIFY(allWhite(d.form.canvas().image()));
+    QCOMPARE(d.form.ui.List1_0->model()->rowCount(), 0);
+}
+
+QTEST_MAIN(TestCommands)
+#include "tst_commands.moc"
