@@ -2,6 +2,8 @@
 
 #include "textcolumn.h"
 
+#include <QEvent>
+
 ColumnView::ColumnView(QWidget *parent) : QListView(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -26,42 +28,42 @@ void ColumnView::setColumn(TextColumn *column)
     });
 }
 
+namespace {
+
+// Mouse events reach the viewport, keys and focus the view itself.
+bool mayChangeSelection(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::FocusIn:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 // Every user action goes to the stock view first; what it selected is then taken over by the
 // column (which raises Click), and the view is set back to exactly what the column holds.
-void ColumnView::mousePressEvent(QMouseEvent *event)
+bool ColumnView::viewportEvent(QEvent *event)
 {
-    QListView::mousePressEvent(event);
-    takeUserChoice();
+    const bool handled = QListView::viewportEvent(event);
+    if (mayChangeSelection(event->type()))
+        takeUserChoice();
+    return handled;
 }
 
-void ColumnView::mouseMoveEvent(QMouseEvent *event)
+bool ColumnView::event(QEvent *event)
 {
-    QListView::mouseMoveEvent(event);
-    takeUserChoice();
-}
-
-void ColumnView::mouseReleaseEvent(QMouseEvent *event)
-{
-    QListView::mouseReleaseEvent(event);
-    takeUserChoice();
-}
-
-void ColumnView::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    QListView::mouseDoubleClickEvent(event);
-    takeUserChoice();
-}
-
-void ColumnView::keyPressEvent(QKeyEvent *event)
-{
-    QListView::keyPressEvent(event);
-    takeUserChoice();
-}
-
-void ColumnView::focusInEvent(QFocusEvent *event)
-{
-    QListView::focusInEvent(event);
-    takeUserChoice();
+    const bool handled = QListView::event(event);
+    if (mayChangeSelection(event->type()))
+        takeUserChoice();
+    return handled;
 }
 
 QModelIndex ColumnView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
