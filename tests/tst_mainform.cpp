@@ -35,6 +35,7 @@ private slots:
     void canvasReportsInnerPixelsOnly_data();
     void canvasReportsInnerPixelsOnly();
     void canvasRepaintsFromItsImage();
+    void drawingRepaintsOnlyWhatChanged();
 
 private:
     MainForm *form = nullptr;
@@ -203,6 +204,40 @@ void TestMainForm::canvasRepaintsFromItsImage()
     const QImage shown = form->ui.Picture1->grab().toImage();
     QCOMPARE(shown.pixel(2 + 10, 2 + 20), qRgb(128, 128, 0));
     QCOMPARE(shown.pixel(2 + 10, 2 + 23), qRgb(255, 255, 255));
+}
+
+namespace {
+
+// Records the paint events of every widget it watches.
+struct PaintLog : QObject
+{
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted.append({watched->objectName(), static_cast<QPaintEvent *>(event)->region()});
+        return false;
+    }
+    QList<std::pair<QString, QRegion>> painted;
+};
+
+} // namespace
+
+void TestMainForm::drawingRepaintsOnlyWhatChanged()
+{
+    QCoreApplication::processEvents();
+    PaintLog log;
+    form->installEventFilter(&log);
+    for (QWidget *child : form->findChildren<QWidget *>())
+        child->installEventFilter(&log);
+
+    form->canvas().PSet(100, 50); // width 5: pixels 98..102 of the inner area, at offset 2
+    form->canvas().PSet(100, 50);
+    form->canvas().setDrawWidth(1);
+    form->canvas().Line(10, 170, 200, 170);
+    QCoreApplication::processEvents();
+    QCOMPARE(log.painted.size(), 1);
+    QCOMPARE(log.painted.first().first, "Picture1");
+    QCOMPARE(log.painted.first().second, QRegion(100, 50, 5, 5) + QRegion(12, 172, 191, 1));
 }
 
 QTEST_MAIN(TestMainForm)

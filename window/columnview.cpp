@@ -1,5 +1,6 @@
 #include "columnview.h"
 
+#include "rowdelegate.h"
 #include "textcolumn.h"
 
 #include <QEvent>
@@ -11,6 +12,7 @@ ColumnView::ColumnView(QWidget *parent) : QListView(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setUniformItemSizes(true);
+    setItemDelegate(new RowDelegate(this));
 }
 
 void ColumnView::setColumn(TextColumn *column)
@@ -88,7 +90,8 @@ void ColumnView::showColumnSelection()
 {
     const int row = m_column->ListIndex();
     if (row < 0) {
-        selectionModel()->clear();
+        if (selectionModel()->hasSelection() || currentIndex().isValid())
+            selectionModel()->clear();
         return;
     }
     const QModelIndex index = model()->index(row, 0);

@@ -4,9 +4,15 @@
 #include "coveringrectangle.h"
 #include "rowtext.h"
 
+#include <QImageReader>
+
 MainForm::MainForm(QWidget *parent) : QWidget(parent)
 {
     ui.setupUi(this);
+    // With the format fixed, the image reader does not load every image plugin to guess it.
+    QImageReader icon(QStringLiteral(":/icons/covering-rectangle.png"), "png");
+    icon.setAutoDetectImageFormat(false);
+    setWindowIcon(QPixmap::fromImage(icon.read()));
     ui.List1_0->setColumn(&List1(0));
     ui.List1_2->setColumn(&List1(2));
     // The layout is fixed, so the canvas image takes its final size here, once.

@@ -9,19 +9,38 @@ PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAttribute(Qt::WA_StaticContents);
+    setAttribute(Qt::WA_OpaquePaintEvent); // the frame and the image cover every pixel
     setFocusPolicy(Qt::StrongFocus);
-    connect(&m_canvas, &Canvas::changed, this,
-            [this](const QRect &pixels) { update(pixels.translated(contentsRect().topLeft())); });
+    connect(&m_canvas, &Canvas::changed, this, &PictureBox::markChanged);
+}
+
+// Handlers redraw the same dots several times in one go; marking each place once keeps the
+// pending update region small.
+void PictureBox::markChanged(const QRect &pixels)
+{
+    const QRect changed = pixels.translated(contentsRect().topLeft());
+    for (const QRect &marked : std::as_const(m_marked))
+        if (marked.contains(changed))
+            return;
+    m_marked.append(changed);
+    update(changed);
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
+    m_marked.clear();
     QFrame::paintEvent(event);
-    const QRect target = event->rect() & contentsRect();
-    if (target.isEmpty())
-        return;
     QPainter painter(this);
-    painter.drawImage(target, m_canvas.image(), target.translated(-contentsRect().topLeft()));
+    const QRect inner = contentsRect();
+    for (const QRect &rect : event->region()) {
+        const QRect target = rect & inner;
+        if (target.isEmpty())
+            continue;
+        // With a plain rectangle as clip the raster engine copies the rows straight across;
+        // with the whole paint region as clip it blends span by span, on worker threads.
+        painter.setClipRect(target);
+        painter.drawImage(target, m_canvas.image(), target.translated(-inner.topLeft()));
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

@@ -24,5 +24,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    void markChanged(const QRect &pixels);
+
     Canvas m_canvas;
+    // What has been marked for repainting since the last paint, in widget coordinates.
+    QList<QRect> m_marked;
 };

@@ -1,0 +1,19 @@
+// The floor for start-up: a bare window of the program's size with one label in its font.
+#include "firstframe.h"
+
+#include <QApplication>
+#include <QLabel>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setFixedSize(461, 365);
+    window.setFont(QFont("Times New Roman", 12));
+    QLabel label("Математика -  покриващ правоъгълник", &window);
+    label.move(10, 10);
+    QuitAfterFirstFrame quit;
+    window.installEventFilter(&quit);
+    window.show();
+    return app.exec();
+}
