@@ -61,6 +61,11 @@ void TextColumn::setSelected(int row)
     emit listIndexChanged(row);
 }
 
+void TextColumn::setAccessibleRowText(std::function<QString(int row)> text)
+{
+    m_accessibleRowText = std::move(text);
+}
+
 int TextColumn::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : ListCount();
@@ -68,7 +73,11 @@ int TextColumn::rowCount(const QModelIndex &parent) const
 
 QVariant TextColumn::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= ListCount() || role != Qt::DisplayRole)
+    if (!index.isValid() || index.row() >= ListCount())
         return {};
-    return m_rows.at(index.row());
+    if (role == Qt::DisplayRole)
+        return m_rows.at(index.row());
+    if (role == Qt::AccessibleTextRole)
+        return m_accessibleRowText ? m_accessibleRowText(index.row()) : m_rows.at(index.row());
+    return {};
 }

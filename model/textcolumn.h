@@ -4,6 +4,7 @@
 
 #include <QAbstractListModel>
 #include <QStringList>
+#include <functional>
 
 class TextColumn : public QAbstractListModel
 {
@@ -34,6 +35,9 @@ public:
     // selected row again raises nothing. Rows outside the column are ignored.
     void setListIndex(int row);
 
+    // What assistive technology reads out for a row; by default the row's text.
+    void setAccessibleRowText(std::function<QString(int row)> text);
+
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
@@ -47,6 +51,7 @@ private:
     void setSelected(int row);
 
     QStringList m_rows;
+    std::function<QString(int row)> m_accessibleRowText;
     int m_selected = -1;
     Order m_order;
     int m_arrayIndex;

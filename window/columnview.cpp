@@ -28,6 +28,11 @@ void ColumnView::setColumn(TextColumn *column)
         if (row >= 0)
             scrollTo(model()->index(row, 0));
     });
+    // Assistive technology selects rows without input events. Its choice is taken once the
+    // change is complete; for every other change this finds the view agreeing already.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        QMetaObject::invokeMethod(this, &ColumnView::takeUserChoice, Qt::QueuedConnection);
+    });
 }
 
 namespace {

@@ -15,6 +15,13 @@ MainForm::MainForm(QWidget *parent) : QWidget(parent)
     setWindowIcon(QPixmap::fromImage(icon.read()));
     ui.List1_0->setColumn(&List1(0));
     ui.List1_2->setColumn(&List1(2));
+    const auto describePoint = [this](int row) {
+        return QStringLiteral("Точка %1: X %2, Y %3")
+            .arg(row + 1)
+            .arg(List1(0).List(row), List1(2).List(row));
+    };
+    List1(0).setAccessibleRowText(describePoint);
+    List1(2).setAccessibleRowText(describePoint);
     // The layout is fixed, so the canvas image takes its final size here, once.
     canvas().resize(ui.Picture1->contentsRect().size());
     ui.Text1_0->setFocus();

@@ -1,12 +1,27 @@
 #include "picturebox.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
 
+namespace {
+
+// Assistive technology sees the picture box as a drawing canvas.
+QAccessibleInterface *accessibleCanvas(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("PictureBox") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Canvas);
+    return nullptr;
+}
+
+} // namespace
+
 PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleCanvas), true);
+    Q_UNUSED(factoryInstalled);
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent); // the frame and the image cover every pixel

@@ -1,0 +1,82 @@
+#include "formdriver.h"
+
+#include <QAccessible>
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+private slots:
+    void controlsHaveNamesAndRoles_data();
+    void controlsHaveNamesAndRoles();
+    void pointRowsReadAsCoordinates();
+    void pressActionRunsCommand();
+    void rowSelectedByAssistiveTechnologyReachesColumns();
+};
+
+void TestAccessibility::controlsHaveNamesAndRoles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::newRow("canvas") << "Picture1" << QAccessible::Canvas
+                            << "Поле за рисуване: натиснете, за да въведете точка";
+    QTest::newRow("X list") << "List1_0" << QAccessible::List << "Абсциси на точките (Ос X)";
+    QTest::newRow("Y list") << "List1_2" << QAccessible::List << "Ординати на точките (Ос Y)";
+    QTest::newRow("Calculate") << "Command1_0" << QAccessible::Button
+                               << "Изчисли минималния покриващ правоъгълник";
+    QTest::newRow("Clear") << "Command1_1" << QAccessible::Button << "Изчисти всички точки";
+    QTest::newRow("Delete") << "Command1_2" << QAccessible::Button << "Изтрий избраната точка";
+    QTest::newRow("description") << "Text1_0" << QAccessible::EditableText << "Условие на задачата";
+    QTest::newRow("title") << "Label1_0" << QAccessible::StaticText
+                           << "Минимален покриващ правоъгълник - координати на точки";
+}
+
+void TestAccessibility::controlsHaveNamesAndRoles()
+{
+    QFETCH(QString, name);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, accessibleName);
+    FormDriver d;
+    QAccessibleInterface *iface =
+        QAccessible::queryAccessibleInterface(d.form.findChild<QWidget *>(name));
+    QVERIFY(iface);
+    QCOMPARE(iface->role(), role);
+    QCOMPARE(iface->text(QAccessible::Name), accessibleName);
+}
+
+void TestAccessibility::pointRowsReadAsCoordinates()
+{
+    FormDriver d;
+    d.press(70, 80);
+    d.press(250, 30);
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(d.form.ui.List1_2);
+    QCOMPARE(list->childCount(), 2);
+    QCOMPARE(list->child(1)->text(QAccessible::Name), "Точка 2: X 250, Y 147");
+}
+
+void TestAccessibility::pressActionRunsCommand()
+{
+    FormDriver d;
+    d.press(70, 80);
+    d.clickRow(d.form.ui.List1_0, 0);
+    QAccessibleInterface *button = QAccessible::queryAccessibleInterface(d.form.ui.Command1_2);
+    QVERIFY(button->actionInterface());
+    button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(d.form.PointCount(), 0); // the press is animated, then clicks
+}
+
+void TestAccessibility::rowSelectedByAssistiveTechnologyReachesColumns()
+{
+    FormDriver d;
+    d.press(70, 80);
+    d.press(250, 30);
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(d.form.ui.List1_2);
+    QVERIFY(list->tableInterface());
+    QVERIFY(list->tableInterface()->selectRow(1));
+    QTRY_COMPARE(d.form.List1(0).ListIndex(), 1);
+    QCOMPARE(d.form.List1(1).ListIndex(), 1);
+    QCOMPARE(d.pixel(250, 30), qRgb(128, 128, 0));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
