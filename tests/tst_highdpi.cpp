@@ -1,0 +1,62 @@
+// Runs with QT_SCALE_FACTOR=2: two device pixels to a logical pixel.
+#include "colours.h"
+#include "formdriver.h"
+
+#include <QSignalSpy>
+
+class TestHighDpi : public QObject
+{
+    Q_OBJECT
+private slots:
+    void layoutKeepsLogicalGeometry();
+    void canvasIsScaledWithoutBlur();
+    void fractionalPositionsGiveWholePixels();
+};
+
+void TestHighDpi::layoutKeepsLogicalGeometry()
+{
+    FormDriver d;
+    QCOMPARE(d.form.devicePixelRatio(), 2.0);
+    QCOMPARE(d.form.size(), QSize(461, 365));
+    QCOMPARE(d.form.ui.Picture1->geometry(), QRect(8, 56, 339, 181));
+    QCOMPARE(d.form.canvas().image().size(), QSize(335, 177));
+    QCOMPARE(d.form.CanvasHeight(), 177);
+}
+
+void TestHighDpi::canvasIsScaledWithoutBlur()
+{
+    FormDriver d;
+    d.press(100, 50);
+    d.form.canvas().setDrawWidth(1);
+    d.form.canvas().setDrawStyle(Canvas::LineStyle::DashDot);
+    d.form.canvas().Line(10, 120, 300, 120);
+    const QImage shown = d.form.ui.Picture1->grab().toImage();
+    QCOMPARE(shown.size(), QSize(678, 362));
+    // Every device pixel of the inner area is exactly one of the image's colours.
+    for (int y = 4; y < 358; ++y)
+        for (int x = 4; x < 674; ++x)
+            QVERIFY(shown.pixel(x, y) == QBColor(0) || shown.pixel(x, y) == QBColor(15));
+    // A logical pixel is a 2 x 2 block: the dot's centre and the line's first pixel.
+    for (const QPoint &logical : {QPoint(100, 50), QPoint(10, 120)})
+        for (int dy = 0; dy < 2; ++dy)
+            for (int dx = 0; dx < 2; ++dx)
+                QCOMPARE(shown.pixel(2 * (2 + logical.x()) + dx, 2 * (2 + logical.y()) + dy),
+                         QBColor(0));
+}
+
+void TestHighDpi::fractionalPositionsGiveWholePixels()
+{
+    FormDriver d;
+    QSignalSpy presses(d.form.ui.Picture1, &PictureBox::MouseDown);
+    const QPointF at(2 + 10.5, 2 + 20.99); // half device pixels into the pixel
+    QMouseEvent press(QEvent::MouseButtonPress, at, d.form.ui.Picture1->mapToGlobal(at),
+                      Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(d.form.ui.Picture1, &press);
+    QCOMPARE(presses.count(), 1);
+    QCOMPARE(presses.at(0).at(2).toFloat(), 10.0F);
+    QCOMPARE(presses.at(0).at(3).toFloat(), 20.0F);
+    QCOMPARE(d.rows(1), QStringList{"20"});
+}
+
+QTEST_MAIN(TestHighDpi)
+#include "tst_highdpi.moc"
