@@ -4,6 +4,7 @@
 #include "textcolumn.h"
 
 #include <QEvent>
+#include <QTimer>
 
 ColumnView::ColumnView(QWidget *parent) : QListView(parent)
 {
@@ -30,9 +31,8 @@ void ColumnView::setColumn(TextColumn *column)
     });
     // Assistive technology selects rows without input events. Its choice is taken once the
     // change is complete; for every other change this finds the view agreeing already.
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        QMetaObject::invokeMethod(this, &ColumnView::takeUserChoice, Qt::QueuedConnection);
-    });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { QTimer::singleShot(0, this, &ColumnView::takeUserChoice); });
 }
 
 namespace {
