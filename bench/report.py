@@ -51,7 +51,8 @@ def handler_rows(folder, env):
     for result in json.loads(output)["benchmarks"]:
         if result.get("aggregate_name") != "median":
             continue
-        name = result["run_name"].replace("/", " at ") + " points"
+        handler, points = result["run_name"].split("/")
+        name = f"{handler}, {points} point{'' if points == '1' else 's'}"
         rows.append((name, f"{result['real_time']:.1f} µs", "", ""))
     return rows
 
