@@ -102,7 +102,6 @@ void Canvas::Line(float x1, float y1, float x2, float y2)
     const QPoint from(toPixel(x1), toPixel(y1));
     const QPoint to(toPixel(x2), toPixel(y2));
     const auto pattern = m_width == 1 ? patternOf(m_style) : std::span<const int>();
-    const QRect bounds = m_image.rect();
 
     // Bresenham's walk from one end to the other, both ends included.
     const int dx = std::abs(to.x() - from.x());
@@ -112,14 +111,8 @@ void Canvas::Line(float x1, float y1, float x2, float y2)
     int error = dx + dy;
     QPoint p = from;
     for (int step = 0;; ++step) {
-        if (isSetInPattern(pattern, step)) {
-            if (m_width == 1) {
-                if (bounds.contains(p))
-                    m_image.setPixel(p, ForeColor());
-            } else {
-                dot(p, ForeColor());
-            }
-        }
+        if (isSetInPattern(pattern, step))
+            dot(p, ForeColor());
         if (p == to)
             break;
         const int twice = 2 * error;

@@ -15,8 +15,6 @@ public:
     // arrayIndex is the column's place in its control array; Click carries it.
     TextColumn(Order order, int arrayIndex, QObject *parent = nullptr);
 
-    int arrayIndex() const { return m_arrayIndex; }
-
     // Unsorted: appends. Sorted: inserts after every row whose text is not greater, so
     // equal texts keep a row each. Never changes which row is selected, never raises Click.
     void AddItem(const QString &text);
