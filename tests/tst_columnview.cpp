@@ -3,7 +3,9 @@
 
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <QTest>
+#include <memory>
 
 namespace {
 
@@ -26,6 +28,22 @@ struct Fixture
         const auto rows = view.selectionModel()->selectedRows();
         return rows.size() == 1 ? rows.first().row() : -1;
     }
+    // Whether the row is painted as chosen: mostly highlight, with text that stands out on it.
+    bool shownChosen(int row)
+    {
+        const QRect rect = view.visualRect(column.index(row, 0));
+        const QImage image = view.viewport()->grab(rect).toImage();
+        const QRgb highlight = view.palette().color(QPalette::Active, QPalette::Highlight).rgb();
+        int fill = 0;
+        int text = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                fill += pixel == highlight;
+                text += std::abs(qGray(pixel) - qGray(highlight)) > 100;
+            }
+        return fill > image.width() * image.height() / 2 && text > 5;
+    }
     bool viewAgrees() const
     {
         const int row = column.ListIndex();
@@ -44,11 +62,13 @@ class TestColumnView : public QObject
 private slots:
     void userChoiceReachesColumn_data();
     void userChoiceReachesColumn();
-    void selectionCannotBeCleared_data();
-    void selectionCannotBeCleared();
+    void selectionStaysUnlessChosen_data();
+    void selectionStaysUnlessChosen();
     void removingSelectedRowRaisesNoClick();
     void focusLeavesNoUnselectedCurrentRow();
     void writtenRowScrollsIntoView();
+    void chosenRowStaysVisible_data();
+    void chosenRowStaysVisible();
 };
 
 void TestColumnView::userChoiceReachesColumn_data()
@@ -86,15 +106,17 @@ void TestColumnView::userChoiceReachesColumn()
     QVERIFY(f.viewAgrees());
 }
 
-void TestColumnView::selectionCannotBeCleared_data()
+void TestColumnView::selectionStaysUnlessChosen_data()
 {
     QTest::addColumn<QString>("action");
     QTest::newRow("ctrl+click the selected row") << "ctrl-click";
     QTest::newRow("ctrl+space") << "ctrl-space";
     QTest::newRow("click below the last row") << "click-below";
+    QTest::newRow("right press on another row") << "right";
+    QTest::newRow("middle double-click on another row") << "middle";
 }
 
-void TestColumnView::selectionCannotBeCleared()
+void TestColumnView::selectionStaysUnlessChosen()
 {
     QFETCH(QString, action);
     Fixture f(2);
@@ -106,6 +128,10 @@ void TestColumnView::selectionCannotBeCleared()
         QTest::mouseClick(f.view.viewport(), Qt::LeftButton, Qt::ControlModifier, f.centreOf(0));
     else if (action == "ctrl-space")
         QTest::keyClick(&f.view, Qt::Key_Space, Qt::ControlModifier);
+    else if (action == "right")
+        QTest::mouseClick(f.view.viewport(), Qt::RightButton, {}, f.centreOf(1));
+    else if (action == "middle")
+        QTest::mouseDClick(f.view.viewport(), Qt::MiddleButton, {}, f.centreOf(1));
     else
         QTest::mouseClick(f.view.viewport(), Qt::LeftButton, {}, QPoint(10, 75));
     QCOMPARE(f.column.ListIndex(), 0);
@@ -162,6 +188,37 @@ void TestColumnView::writtenRowScrollsIntoView()
     QVERIFY(f.view.verticalScrollBar()->isVisible());
     QVERIFY(!f.view.horizontalScrollBar()->isVisible());
     QVERIFY(f.viewAgrees());
+}
+
+void TestColumnView::chosenRowStaysVisible_data()
+{
+    QTest::addColumn<QString>("style"); // empty for the application's
+    QTest::addColumn<bool>("active");
+    for (const QString style : {"", "windows", "windowsvista"}) {
+        QTest::addRow("%s, active", qPrintable(style)) << style << true;
+        QTest::addRow("%s, behind another window", qPrintable(style)) << style << false;
+    }
+}
+
+void TestColumnView::chosenRowStaysVisible()
+{
+    QFETCH(QString, style);
+    QFETCH(bool, active);
+    std::unique_ptr<QStyle> owned(style.isEmpty() ? nullptr : QStyleFactory::create(style));
+    if (!style.isEmpty() && !owned)
+        QSKIP("this style is not built here");
+    Fixture f(3);
+    if (owned)
+        f.view.setStyle(owned.get());
+    f.column.setListIndex(1);
+    QWidget other;
+    QWidget &front = active ? static_cast<QWidget &>(f.view) : other;
+    front.show();
+    front.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&front));
+    QCOMPARE(f.view.isActiveWindow(), active);
+    QVERIFY(f.shownChosen(1));
+    QVERIFY(!f.shownChosen(0));
 }
 
 QTEST_MAIN(TestColumnView)

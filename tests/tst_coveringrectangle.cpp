@@ -138,17 +138,22 @@ void TestCoveringRectangle::longSidesAreDashDot()
     Scene scene({{10, 10}, {310, 160}});
     scene.draw();
     const QImage &image = scene.canvas.image();
+    // Pixel i of each side, counted from the corner it is drawn from.
+    const auto along = [](int side, int i) {
+        return side == 0   ? QPoint(10 + i, 10)
+               : side == 1 ? QPoint(310, 10 + i)
+               : side == 2 ? QPoint(310 - i, 160)
+                           : QPoint(10, 160 - i);
+    };
     for (int side = 0; side < 4; ++side) {
         int set = 0;
         int gaps = 0;
-        for (int i = 20; i < 140; ++i) {
-            const QPoint p = side == 0   ? QPoint(10 + i, 10)
-                             : side == 1 ? QPoint(310, 10 + i)
-                             : side == 2 ? QPoint(310 - i, 160)
-                                         : QPoint(10, 160 - i);
-            (image.pixel(p) == white ? gaps : set) += 1;
-        }
+        for (int i = 20; i < 140; ++i)
+            (image.pixel(along(side, i)) == white ? gaps : set) += 1;
         QVERIFY2(set > 40 && gaps > 20, qPrintable(QString("side %1").arg(side)));
+        // The pattern starts afresh at the first corner: a dash of nine pixels, then a gap.
+        QVERIFY2(image.pixel(along(side, 8)) != white && image.pixel(along(side, 9)) == white,
+                 qPrintable(QString("side %1").arg(side)));
     }
 }
 

@@ -41,6 +41,11 @@ void TestPointEntry::pressEntersPoint()
     QCOMPARE(d.pixel(at.x(), at.y()), QBColor(0));
     QCOMPARE(d.form.canvas().DrawWidth(), 5);
     QCOMPARE(d.form.ui.List1_0->model()->rowCount(), 1); // shown in the visible list
+
+    // A double-click is one press: its second press enters nothing.
+    const QPoint inner = d.form.ui.Picture1->contentsRect().topLeft();
+    QTest::mouseDClick(d.form.ui.Picture1, button, {}, inner + at);
+    QCOMPARE(d.form.PointCount(), 1);
 }
 
 void TestPointEntry::twentyFourthPressChangesNothing()

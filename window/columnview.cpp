@@ -3,7 +3,7 @@
 #include "rowdelegate.h"
 #include "textcolumn.h"
 
-#include <QEvent>
+#include <QMouseEvent>
 #include <QTimer>
 
 ColumnView::ColumnView(QWidget *parent) : QListView(parent)
@@ -53,12 +53,31 @@ bool mayChangeSelection(QEvent::Type type)
     }
 }
 
+// Classic list boxes choose rows with the left button alone: the other buttons do nothing.
+bool otherButton(const QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        return static_cast<const QMouseEvent *>(event)->button() != Qt::LeftButton;
+    case QEvent::MouseMove: {
+        const Qt::MouseButtons buttons = static_cast<const QMouseEvent *>(event)->buttons();
+        return buttons != Qt::NoButton && !(buttons & Qt::LeftButton);
+    }
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 // Every user action goes to the stock view first; what it selected is then taken over by the
 // column (which raises Click), and the view is set back to exactly what the column holds.
 bool ColumnView::viewportEvent(QEvent *event)
 {
+    if (otherButton(event))
+        return true;
     const bool handled = QListView::viewportEvent(event);
     if (mayChangeSelection(event->type()))
         takeUserChoice();

@@ -5,10 +5,16 @@
 #include "rowtext.h"
 
 #include <QImageReader>
+#include <QTimer>
 
 MainForm::MainForm(QWidget *parent) : QWidget(parent)
 {
     ui.setupUi(this);
+    // A fixed window: no maximise box (the size is fixed in the form), and on Windows the
+    // single-line frame of a fixed-size window.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     // With the format fixed, the image reader does not load every image plugin to guess it.
     QImageReader icon(QStringLiteral(":/icons/covering-rectangle.png"), "png");
     icon.setAutoDetectImageFormat(false);
@@ -35,6 +41,15 @@ MainForm::MainForm(QWidget *parent) : QWidget(parent)
                 [this, i] { Command1_Click(i); });
 
     Form_Load();
+}
+
+void MainForm::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Some window managers maximise a window of fixed size all the same; it goes back.
+    constexpr Qt::WindowStates resized = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (event->type() == QEvent::WindowStateChange && (windowState() & resized))
+        QTimer::singleShot(0, this, [this, resized] { setWindowState(windowState() & ~resized); });
 }
 
 void MainForm::Form_Load()

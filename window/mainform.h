@@ -43,6 +43,9 @@ public:
 
     Ui::MainForm ui;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void Form_Load();
 

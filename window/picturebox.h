@@ -1,6 +1,7 @@
 #pragma once
 // The canvas control: shows its Canvas inside a sunken 3-D frame and reports mouse presses
-// on the inner area in canvas units. Presses on the frame report nothing.
+// on the inner area in canvas units. Presses on the frame report nothing, and neither does
+// the second press of a double-click.
 
 #include "canvas.h"
 
@@ -22,6 +23,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    // The second press of a double-click is no new press, as on Windows.
+    void mouseDoubleClickEvent(QMouseEvent *) override {}
 
 private:
     void markChanged(const QRect &pixels);

@@ -6,8 +6,9 @@
 void RowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                         const QModelIndex &index) const
 {
-    const QPalette::ColorGroup group =
-        option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+    // The chosen row keeps the active colours in an inactive window too: some styles' inactive
+    // highlight is near-white, and the pupil must still see which row the lists have chosen.
+    constexpr QPalette::ColorGroup group = QPalette::Active;
     const bool selected = option.state & QStyle::State_Selected;
     if (selected)
         painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
