@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Covering Rectangle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Ends the event loop as soon as a window has painted its first frame: start-up measured
 // from process start to the first picture.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Covering Rectangle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cost of each event handler at 1, 8 and 23 points, the canvas repaint it causes included.
 #include "mainform.h"
 

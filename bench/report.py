@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Covering Rectangle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the start-up and handler benchmarks from a build folder and prints one table."""
 
 import json

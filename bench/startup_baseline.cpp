@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Covering Rectangle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for start-up: a bare window of the program's size with one label in its font.
 #include "firstframe.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Covering Rectangle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up of the program: the application and MainForm exactly as main makes them.
 #include "firstframe.h"
 #include "mainform.h"

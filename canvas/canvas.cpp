@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Covering Rectangle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "canvas.h"
 
 #include <QPainter>

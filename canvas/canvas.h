@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Covering Rectangle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The drawing surface behind the picture box: a backing image that keeps everything drawn,
 // and the pen state that PSet, Line and Cls use. Nothing restores the pen after drawing.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Covering Rectangle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The colours the program draws with, as 0xAARRGGBB values.
 

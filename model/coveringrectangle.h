@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Covering Rectangle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The smallest axis-parallel rectangle around the entered points, found by sorting their
 // coordinate texts, zero-padded so that text order is numeric order, in sorted columns.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Covering Rectangle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One column of text rows with at most one selected row, as a list box holds them.
 // Views show it through the item-model interface; the program reads and writes it directly.

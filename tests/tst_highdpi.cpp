@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Covering Rectangle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs with QT_SCALE_FACTOR=2: two device pixels to a logical pixel.
 #include "colours.h"
 #include "formdriver.h"

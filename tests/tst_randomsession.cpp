@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Covering Rectangle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays random sessions against the real window through input events and checks the window,
 // after every event, against a small reference model of what it should hold.
 // RANDOM_SESSION_SEED and RANDOM_SESSION_EVENTS override the seed and the length.

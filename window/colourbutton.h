@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Covering Rectangle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A push button whose face is one plain colour, in the classic raised 3-D look, whatever
 // the widget style would paint.

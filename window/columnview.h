@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Covering Rectangle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A visible list box over a TextColumn. The column holds the truth: the view shows its rows
 // and its selected row, and hands the user's choice of another row to the column. The user

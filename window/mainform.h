@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Covering Rectangle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's only window. The points live as rows of the List1 columns (X, screen Y,
 // plotted Y); List2 holds the padded, sorted copies the covering rectangle is found from.

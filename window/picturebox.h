@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Covering Rectangle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The canvas control: shows its Canvas inside a sunken 3-D frame and reports mouse presses
 // on the inner area in canvas units. Presses on the frame report nothing, and neither does

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Covering Rectangle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the program's 32 x 32 icon: points on a white sheet inside their dash-dot bounding box.
 # Needs ImageMagick; the PNG it writes is committed beside this script.
 set -e
