@@ -87,7 +87,7 @@ void TestColumnView::userChoiceReachesColumn_data()
     QTest::newRow("end") << 1 << int(Qt::Key_End) << 5;
     QTest::newRow("end from none") << -1 << int(Qt::Key_End) << 5;
     QTest::newRow("home") << 4 << int(Qt::Key_Home) << 0;
-    QTest::newRow("page down") << 0 << int(Qt::Key_PageDown) << 3;
+    QTest::newRow("page down") << 0 << int(Qt::Key_PageDown) << -2; // last row wholly shown
 }
 
 void TestColumnView::userChoiceReachesColumn()
@@ -97,6 +97,11 @@ void TestColumnView::userChoiceReachesColumn()
     QFETCH(int, row);
     Fixture f(6);
     QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+    if (row == -2) { // how many rows a page holds depends on the platform's row height
+        row = 0;
+        while (f.view.viewport()->rect().contains(f.view.visualRect(f.column.index(row + 1, 0))))
+            ++row;
+    }
     f.column.setListIndex(start);
     QSignalSpy clicks(&f.column, &TextColumn::Click);
     if (key == 0)
