@@ -14,8 +14,9 @@ QString padded(QString text)
     return text;
 }
 
-void drawCoveringRectangle(const TextColumn &x, const TextColumn &screenY, TextColumn &sortedX,
-                           TextColumn &sortedY, Canvas &canvas)
+std::optional<CoveringBounds> drawCoveringRectangle(const TextColumn &x, const TextColumn &screenY,
+                                                    TextColumn &sortedX, TextColumn &sortedY,
+                                                    Canvas &canvas)
 {
     canvas.setDrawWidth(1);
     canvas.setDrawStyle(Canvas::LineStyle::DashDot);
@@ -27,7 +28,7 @@ void drawCoveringRectangle(const TextColumn &x, const TextColumn &screenY, TextC
         sortedY.AddItem(padded(screenY.List(r)));
     }
     if (n == 0)
-        return; // no points, no rectangle
+        return std::nullopt; // no points, no rectangle
 
     const auto xmin = float(Val(sortedX.List(0)));
     const auto ymin = float(Val(sortedY.List(0)));
@@ -37,4 +38,5 @@ void drawCoveringRectangle(const TextColumn &x, const TextColumn &screenY, TextC
     canvas.Line(xmax, ymin, xmax, ymax);
     canvas.Line(xmax, ymax, xmin, ymax);
     canvas.Line(xmin, ymax, xmin, ymin);
+    return CoveringBounds{xmin, ymin, xmax, ymax};
 }

@@ -31,12 +31,13 @@ void TextColumn::RemoveItem(int row)
 {
     if (row < 0 || row >= ListCount())
         return;
+    // The selection goes first, so that no view moves its current row onto a neighbour.
+    if (m_selected == row)
+        setSelected(-1);
     beginRemoveRows({}, row, row);
     m_rows.removeAt(row);
     endRemoveRows();
-    if (m_selected == row)
-        setSelected(-1);
-    else if (m_selected > row)
+    if (m_selected > row)
         setSelected(m_selected - 1);
 }
 

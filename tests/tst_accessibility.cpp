@@ -4,6 +4,7 @@
 #include "formdriver.h"
 
 #include <QAccessible>
+#include <QSignalSpy>
 
 class TestAccessibility : public QObject
 {
@@ -14,6 +15,7 @@ private slots:
     void pointRowsReadAsCoordinates();
     void pressActionRunsCommand();
     void rowSelectedByAssistiveTechnologyReachesColumns();
+    void screenReaderReadsCanvas();
 };
 
 void TestAccessibility::controlsHaveNamesAndRoles_data()
@@ -21,6 +23,8 @@ void TestAccessibility::controlsHaveNamesAndRoles_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QAccessible::Role>("role");
     QTest::addColumn<QString>("accessibleName");
+    QTest::newRow("window") << "MainForm" << QAccessible::Window
+                            << "Математика -  покриващ правоъгълник";
     QTest::newRow("canvas") << "Picture1" << QAccessible::Canvas
                             << "Поле за рисуване: натиснете, за да въведете точка";
     QTest::newRow("X list") << "List1_0" << QAccessible::List << "Абсциси на точките (Ос X)";
@@ -40,8 +44,8 @@ void TestAccessibility::controlsHaveNamesAndRoles()
     QFETCH(QAccessible::Role, role);
     QFETCH(QString, accessibleName);
     FormDriver d;
-    QAccessibleInterface *iface =
-        QAccessible::queryAccessibleInterface(d.form.findChild<QWidget *>(name));
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(
+        name == "MainForm" ? &d.form : d.form.findChild<QWidget *>(name));
     QVERIFY(iface);
     QCOMPARE(iface->role(), role);
     QCOMPARE(iface->text(QAccessible::Name), accessibleName);
@@ -79,6 +83,33 @@ void TestAccessibility::rowSelectedByAssistiveTechnologyReachesColumns()
     QTRY_COMPARE(d.form.List1(0).ListIndex(), 1);
     QCOMPARE(d.form.List1(1).ListIndex(), 1);
     QCOMPARE(d.pixel(250, 30), qRgb(128, 128, 0));
+}
+
+void TestAccessibility::screenReaderReadsCanvas()
+{
+    FormDriver d;
+    PictureBox *picture = d.form.ui.Picture1;
+    QAccessibleInterface *canvas = QAccessible::queryAccessibleInterface(picture);
+    QCOMPARE(canvas->text(QAccessible::Description), "няма точки");
+    QTest::keyClick(d.form.ui.Text1_0, Qt::Key_Tab, Qt::ShiftModifier); // to the canvas
+    QCOMPARE(canvas->text(QAccessible::Value), "X 167, Y 89");
+    QTest::keyClick(picture, Qt::Key_Left);
+    QCOMPARE(canvas->text(QAccessible::Value), "X 166, Y 89");
+    for (int i = 0; i < 23; ++i)
+        d.press(5 * i, 10);
+    QCOMPARE(canvas->text(QAccessible::Value), ""); // a press hides the crosshair
+    QVERIFY(canvas->text(QAccessible::Description)
+                .startsWith("23 точки са въведени; няма място за още"));
+
+    // Deleting the chosen row while its list has the focus makes no other row current there,
+    // not even for a moment, so none is announced as chosen.
+    d.form.ui.List1_2->setFocus();
+    d.clickRow(d.form.ui.List1_2, 4);
+    QSignalSpy current(d.form.ui.List1_2->selectionModel(), &QItemSelectionModel::currentChanged);
+    d.form.DeleteSelectedPoint();
+    for (const QList<QVariant> &change : std::as_const(current))
+        QVERIFY(!change.at(0).toModelIndex().isValid());
+    QVERIFY(!d.form.ui.List1_2->currentIndex().isValid());
 }
 
 QTEST_MAIN(TestAccessibility)

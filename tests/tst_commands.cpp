@@ -4,6 +4,9 @@
 #include "colours.h"
 #include "formdriver.h"
 
+#include <QAccessible>
+#include <functional>
+
 namespace {
 
 bool allWhite(const QImage &image)
@@ -29,6 +32,7 @@ private slots:
     void buttonsWorkFromKeyboard_data();
     void buttonsWorkFromKeyboard();
     void wholeSession();
+    void keyboardSessionDrawsAsMouseSession();
 };
 
 void TestCommands::deletingOnlyPointLeavesCleanCanvas()
@@ -133,15 +137,19 @@ void TestCommands::clearResetsEverythingAndEmptiesDescription()
 void TestCommands::buttonsWorkFromKeyboard_data()
 {
     QTest::addColumn<int>("button");
+    QTest::addColumn<int>("key");
     QTest::addColumn<int>("points");
-    QTest::newRow("Calculate") << 0 << 2;
-    QTest::newRow("Clear") << 1 << 0;
-    QTest::newRow("Delete") << 2 << 1;
+    QTest::newRow("Calculate") << 0 << int(Qt::Key_Space) << 2;
+    QTest::newRow("Clear") << 1 << int(Qt::Key_Space) << 0;
+    QTest::newRow("Delete") << 2 << int(Qt::Key_Space) << 1;
+    QTest::newRow("Calculate by Enter") << 0 << int(Qt::Key_Return) << 2;
+    QTest::newRow("Delete by keypad Enter") << 2 << int(Qt::Key_Enter) << 1;
 }
 
 void TestCommands::buttonsWorkFromKeyboard()
 {
     QFETCH(int, button);
+    QFETCH(int, key);
     QFETCH(int, points);
     FormDriver d;
     d.press(40, 30);
@@ -149,7 +157,8 @@ void TestCommands::buttonsWorkFromKeyboard()
     d.clickRow(d.form.ui.List1_0, 0);
     QWidget *target = d.form.findChild<QWidget *>(QString("Command1_%1").arg(button));
     target->setFocus();
-    QTest::keyClick(target, Qt::Key_Space);
+    QTest::keyClick(target, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     QCOMPARE(d.form.PointCount(), points);
     if (button == 0)
         QCOMPARE(d.pixel(120, 30), QBColor(0));
@@ -179,6 +188,67 @@ void TestCommands::wholeSession()
     QCOMPARE(d.form.PointCount(), 0);
     QVERIFY(allWhite(d.form.canvas().image()));
     QCOMPARE(d.form.ui.List1_0->model()->rowCount(), 0);
+}
+
+namespace {
+
+// One step of a session: keys typed into the focused control, or else the same step done with
+// the mouse, and what a screen reader then reads as the canvas's description.
+struct Step
+{
+    QList<QKeyCombination> keys;
+    std::function<void(FormDriver &)> mouse;
+    QString description;
+};
+
+} // namespace
+
+void TestCommands::keyboardSessionDrawsAsMouseSession()
+{
+    using K = QKeyCombination;
+    const Qt::KeyboardModifier shift = Qt::ShiftModifier;
+    const QList<Step> steps = {
+        // Shift+Tab from the description reaches the canvas: the crosshair starts at (167, 88).
+        {{K(shift, Qt::Key_Tab), K(shift, Qt::Key_Left), K(shift, Qt::Key_Left), K(Qt::Key_Space)},
+         [](FormDriver &d) { d.press(147, 88); },
+         "1 точка"},
+        {{K(Qt::Key_Home), K(shift, Qt::Key_Down), K(shift, Qt::Key_Down), K(Qt::Key_Left),
+          K(Qt::Key_Return)},
+         [](FormDriver &d) { d.press(0, 108); },
+         "2 точки"},
+        {{K(Qt::Key_End), K(Qt::Key_PageUp), K(Qt::Key_Up), K(Qt::KeypadModifier, Qt::Key_Enter)},
+         [](FormDriver &d) { d.press(334, 0); },
+         "3 точки"},
+        {{K(shift, Qt::Key_Tab), K(Qt::Key_Down), K(Qt::Key_Down)},
+         [](FormDriver &d) { d.clickRow(d.form.ui.List1_2, 1); },
+         "3 точки; избрана точка 2: X 0, Y 69"},
+        {{K(shift, Qt::Key_Tab), K(shift, Qt::Key_Tab), K(shift, Qt::Key_Tab), K(Qt::Key_Return)},
+         [](FormDriver &d) { d.clickButton(0); },
+         "3 точки; избрана точка 2: X 0, Y 69; правоъгълник: X от 0 до 334, Y от 69 до 177"},
+        {{K(Qt::Key_Tab), K(Qt::Key_Tab), K(Qt::Key_Return)},
+         [](FormDriver &d) { d.clickButton(2); },
+         "2 точки; правоъгълникът е начертан за предишните точки"},
+        {{K(shift, Qt::Key_Tab), K(Qt::Key_Space)},
+         [](FormDriver &d) { d.clickButton(1); },
+         "няма точки"},
+    };
+    QList<QImage> images;
+    {
+        FormDriver keyboard;
+        QAccessibleInterface *canvas =
+            QAccessible::queryAccessibleInterface(keyboard.form.ui.Picture1);
+        for (const Step &step : steps) {
+            for (const QKeyCombination key : step.keys)
+                QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+            QCOMPARE(canvas->text(QAccessible::Description), step.description);
+            images.append(keyboard.form.canvas().image());
+        }
+    }
+    FormDriver mouse;
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        steps[i].mouse(mouse);
+        QVERIFY2(mouse.form.canvas().image() == images[i], qPrintable(QString("step %1").arg(i)));
+    }
 }
 
 QTEST_MAIN(TestCommands)

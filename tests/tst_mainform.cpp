@@ -37,6 +37,8 @@ private slots:
     void colours();
     void textsAndFont();
     void focusStartsInDescriptionAndFollowsOrder();
+    void focusIsShown_data();
+    void focusIsShown();
     void canvasReportsInnerPixelsOnly_data();
     void canvasReportsInnerPixelsOnly();
     void canvasRepaintsFromItsImage();
@@ -197,6 +199,43 @@ void TestMainForm::focusStartsInDescriptionAndFollowsOrder()
     }
     // A tab in the description box moves on rather than being typed.
     QCOMPARE(form->ui.Text1_0->toPlainText().count(u'\t'), 0);
+}
+
+void TestMainForm::focusIsShown_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("inset"); // of the dotted ring from the control's edge
+    QTest::newRow("canvas, on its frame") << "Picture1" << 1;
+    QTest::newRow("X list") << "List1_0" << -1; // on the frame's innermost ring
+    QTest::newRow("Calculate") << "Command1_0" << 4;
+    QTest::newRow("Clear") << "Command1_1" << 4;
+    QTest::newRow("Delete") << "Command1_2" << 4;
+}
+
+void TestMainForm::focusIsShown()
+{
+    QFETCH(QString, name);
+    QFETCH(int, inset);
+    auto *widget = form->findChild<QWidget *>(name);
+    if (inset < 0)
+        inset = static_cast<QFrame *>(widget)->frameWidth() - 1;
+    // Black and white pixels take turns along the ring's top edge, whatever lies beneath.
+    const auto dotted = [&] {
+        const QImage shown = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (int x = inset; x < shown.width() - inset - 1; ++x) {
+            const QRgb pixel = shown.pixel(x, inset);
+            if ((pixel != qRgb(0, 0, 0) && pixel != qRgb(255, 255, 255)) ||
+                pixel == shown.pixel(x + 1, inset))
+                return false;
+        }
+        return true;
+    };
+    QVERIFY(!dotted());
+    widget->setFocus(Qt::OtherFocusReason); // not by Tab: no crosshair on the canvas
+    QVERIFY(dotted());
+    const QImage image = form->canvas().image();
+    const QImage inner = form->ui.Picture1->grab(form->ui.Picture1->contentsRect()).toImage();
+    QCOMPARE(inner.convertToFormat(image.format()), image); // the mark stays off the drawing
 }
 
 void TestMainForm::canvasReportsInnerPixelsOnly_data()

@@ -3,11 +3,16 @@
 
 #include "colourbutton.h"
 
+#include "focusframe.h"
+
 #include <QPainter>
-#include <QStyleOptionFocusRect>
+#include <QStyle>
 #include <qdrawutil.h>
 
-ColourButton::ColourButton(QWidget *parent) : QPushButton(parent) {}
+ColourButton::ColourButton(QWidget *parent) : QPushButton(parent)
+{
+    setAutoDefault(true); // Enter and keypad Enter press the focused button, as Space does
+}
 
 void ColourButton::setFaceColour(const QColor &colour)
 {
@@ -25,11 +30,6 @@ void ColourButton::paintEvent(QPaintEvent *)
     const QRect label = sunken ? rect().translated(1, 1) : rect();
     style()->drawItemText(&painter, label, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
                           isEnabled(), text(), QPalette::ButtonText);
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(4, 4, -4, -4);
-        focus.backgroundColor = m_face;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    if (hasFocus())
+        drawFocusFrame(painter, rect().adjusted(4, 4, -4, -4));
 }

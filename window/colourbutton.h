@@ -3,7 +3,7 @@
 
 #pragma once
 // A push button whose face is one plain colour, in the classic raised 3-D look, whatever
-// the widget style would paint.
+// the widget style would paint, with the program's dotted focus mark. Enter presses it too.
 
 #include <QPushButton>
 

@@ -3,10 +3,12 @@
 
 #include "columnview.h"
 
+#include "focusframe.h"
 #include "rowdelegate.h"
 #include "textcolumn.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 
 ColumnView::ColumnView(QWidget *parent) : QListView(parent)
@@ -92,6 +94,21 @@ bool ColumnView::event(QEvent *event)
     const bool handled = QListView::event(event);
     if (mayChangeSelection(event->type()))
         takeUserChoice();
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        update();
+        break;
+    case QEvent::Paint:
+        if (hasFocus()) { // on the frame's innermost ring, around the rows and the scroll bar
+            QPainter painter(this);
+            const int inset = std::max(frameWidth() - 1, 0);
+            drawFocusFrame(painter, rect().adjusted(inset, inset, -inset, -inset));
+        }
+        break;
+    default:
+        break;
+    }
     return handled;
 }
 

@@ -3,6 +3,7 @@
 
 #include "mainform.h"
 
+#include "accessibility.h"
 #include "colours.h"
 #include "coveringrectangle.h"
 #include "rowtext.h"
@@ -12,6 +13,7 @@
 
 MainForm::MainForm(QWidget *parent) : QWidget(parent)
 {
+    installAccessibility();
     ui.setupUi(this);
     // A fixed window: no maximise box (the size is fixed in the form), and on Windows the
     // single-line frame of a fixed-size window.
@@ -31,6 +33,8 @@ MainForm::MainForm(QWidget *parent) : QWidget(parent)
     };
     List1(0).setAccessibleRowText(describePoint);
     List1(2).setAccessibleRowText(describePoint);
+    ui.Picture1->setDescription(
+        [this] { return describePoints(List1(0), List1(2), MaxPoints, m_rectangle); });
     // The layout is fixed, so the canvas image takes its final size here, once.
     canvas().resize(ui.Picture1->contentsRect().size());
     ui.Text1_0->setFocus();
@@ -73,18 +77,30 @@ void MainForm::ClearAll()
     canvas().setDrawWidth(5);
     for (TextColumn *column : {&List1(0), &List1(1), &List1(2), &List2(0), &List2(1)})
         column->Clear();
+    m_rectangle.reset();
+    ui.Picture1->descriptionChanged();
+}
+
+void MainForm::pointsChanged()
+{
+    if (m_rectangle)
+        m_rectangle->stale = true;
+    ui.Picture1->descriptionChanged();
 }
 
 void MainForm::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y)
 {
-    if (m_pointCount >= MaxPoints)
+    if (m_pointCount >= MaxPoints) {
+        ui.Picture1->descriptionChanged(); // says again that there is no room for more
         return;
+    }
     canvas().setDrawWidth(5);
     canvas().PSet(x, y);
     List1(0).AddItem(rowText(x));
     List1(1).AddItem(rowText(y));
     List1(2).AddItem(rowText(float(m_canvasHeight) - y));
     ++m_pointCount;
+    pointsChanged();
 }
 
 void MainForm::List1_Click(int index)
@@ -104,11 +120,19 @@ void MainForm::List1_Click(int index)
     const double x = Val(List1(0).List(r));
     const qint16 y = toInt16(Val(List1(1).List(r)));
     canvas().PSet(float(x), float(y), QBColor(6));
+    ui.Picture1->descriptionChanged();
 }
 
 void MainForm::DrawCoveringRectangle()
 {
-    drawCoveringRectangle(List1(0), List1(1), List2(0), List2(1), canvas());
+    const auto bounds = drawCoveringRectangle(List1(0), List1(1), List2(0), List2(1), canvas());
+    m_rectangle.reset();
+    if (bounds) {
+        const float height = m_canvasHeight; // the lists count Y upwards from the bottom edge
+        m_rectangle = DrawnRectangle{bounds->xmin, bounds->xmax, height - bounds->ymax,
+                                     height - bounds->ymin};
+    }
+    ui.Picture1->descriptionChanged();
 }
 
 void MainForm::Command1_Click(int index)
@@ -143,4 +167,5 @@ void MainForm::DeleteSelectedPoint()
     for (int k = 0; k < List1(0).ListCount(); ++k)
         canvas().PSet(float(Val(List1(0).List(k))), float(toInt32(Val(List1(1).List(k)))),
                       QBColor(0));
+    pointsChanged();
 }

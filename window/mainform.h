@@ -6,6 +6,7 @@
 // plotted Y); List2 holds the padded, sorted copies the covering rectangle is found from.
 // The canvas pen is shared: what one handler leaves set is how the next one draws.
 
+#include "pointsdescription.h"
 #include "textcolumn.h"
 #include "ui_mainform.h"
 
@@ -51,6 +52,8 @@ protected:
 
 private:
     void Form_Load();
+    // The points changed: a drawn rectangle no longer covers what the lists hold.
+    void pointsChanged();
 
     // List1(1), List2(0) and List2(1) are never shown.
     TextColumn m_x{TextColumn::Order::Unsorted, 0};
@@ -63,4 +66,6 @@ private:
 
     qint16 m_pointCount = 0;
     qint16 m_canvasHeight = 0;
+    // The last rectangle Calculate drew, for assistive technology; gone with Clear.
+    std::optional<DrawnRectangle> m_rectangle;
 };
