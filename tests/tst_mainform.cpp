@@ -273,6 +273,17 @@ void TestMainForm::canvasRepaintsFromItsImage()
     const QImage shown = form->ui.Picture1->grab().toImage();
     QCOMPARE(shown.pixel(2 + 10, 2 + 20), qRgb(128, 128, 0));
     QCOMPARE(shown.pixel(2 + 10, 2 + 23), qRgb(255, 255, 255));
+
+    // The keyboard crosshair, at the centre (167, 88), inverts what it covers on the screen
+    // and leaves the image as it was.
+    form->canvas().PSet(163, 88, qRgb(128, 128, 0)); // under the left arm
+    const QImage image = form->canvas().image();
+    form->ui.Picture1->setFocus(Qt::TabFocusReason);
+    const QImage crossed = form->ui.Picture1->grab().toImage();
+    QCOMPARE(crossed.pixel(2 + 163, 2 + 88), qRgb(127, 127, 255));
+    QCOMPARE(crossed.pixel(2 + 170, 2 + 88), qRgb(0, 0, 0));
+    QCOMPARE(crossed.pixel(2 + 167, 2 + 88), qRgb(255, 255, 255)); // the pixel itself shows
+    QCOMPARE(form->canvas().image(), image);
 }
 
 namespace {
