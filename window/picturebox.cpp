@@ -45,6 +45,8 @@ QString PictureBox::crosshairText() const
 
 void PictureBox::descriptionChanged()
 {
+    if (!QAccessible::isActive()) // nobody listens: the handlers stay as quick as they were
+        return;
     QAccessibleEvent event(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
 }
@@ -134,8 +136,10 @@ void PictureBox::setCrosshair(std::optional<QPoint> pixel)
         qApp->removeEventFilter(this);
     }
     update(before | crosshairArea());
-    QAccessibleValueChangeEvent event(this, crosshairText());
-    QAccessible::updateAccessibility(&event);
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, crosshairText());
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 bool PictureBox::eventFilter(QObject *, QEvent *event)
