@@ -28,7 +28,8 @@ def canvas_heard():
 # reaches the canvas, where the crosshair starts at its centre (167, 88).
 STEPS = [
     (["shift+Tab"], None),
-    (["shift+Left", "shift+Left", "space"], (canvas_heard, "entering a point raised a description change on the canvas")),
+    (["shift+Left", "shift+Left", "space"],  # a point at (147, 88)
+     (canvas_heard, "entering a point raised a description change on the canvas")),
     (["Home", "shift+Down", "Return"], None),  # a point at (0, 98)
     (["shift+Tab", "Down"], None),  # the Y list: the first point is chosen
     (["shift+Tab", "shift+Tab", "shift+Tab", "Return"], None),  # Calculate
