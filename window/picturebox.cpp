@@ -115,6 +115,11 @@ QRect PictureBox::labelRect() const
     return label;
 }
 
+QPoint PictureBox::crosshairStart() const
+{
+    return m_crosshair.x() < 0 ? m_canvas.image().rect().center() : m_crosshair;
+}
+
 QRect PictureBox::crosshairArea() const
 {
     if (!m_crosshairShown)
@@ -154,9 +159,7 @@ void PictureBox::focusInEvent(QFocusEvent *event)
     QFrame::focusInEvent(event);
     update(QRegion(rect()) - contentsRect());
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
-        if (m_crosshair.x() < 0)
-            m_crosshair = m_canvas.image().rect().center();
-        setCrosshair(m_crosshair);
+        setCrosshair(crosshairStart());
     }
 }
 
@@ -171,9 +174,7 @@ void PictureBox::focusOutEvent(QFocusEvent *event)
 
 void PictureBox::keyPressEvent(QKeyEvent *event)
 {
-    if (m_crosshair.x() < 0)
-        m_crosshair = m_canvas.image().rect().center();
-    QPoint to = m_crosshair;
+    QPoint to = crosshairStart();
     const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
     const QRect area = m_canvas.image().rect();
     switch (event->key()) {

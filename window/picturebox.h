@@ -54,6 +54,8 @@ private:
     void markChanged(const QRect &pixels);
     void press(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers shift);
     void setCrosshair(std::optional<QPoint> pixel);
+    // Where the keyboard takes the crosshair up: where it last was, at first the centre.
+    QPoint crosshairStart() const;
     // The widget area the crosshair and its label cover, or an empty one.
     QRect crosshairArea() const;
     QRect labelRect() const;
@@ -61,7 +63,7 @@ private:
     Canvas m_canvas;
     // What has been marked for repainting since the last paint, in widget coordinates.
     QList<QRect> m_marked;
-    QPoint m_crosshair{-1, -1}; // kept while hidden: the keyboard comes back to it
+    QPoint m_crosshair{-1, -1}; // kept while hidden; (-1, -1) until first shown
     bool m_crosshairShown = false;
     std::function<QString()> m_describe;
 };
