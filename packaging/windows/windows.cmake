@@ -50,7 +50,11 @@ file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in template)
 string(REGEX REPLACE "  !insertmacro MUI_LANGUAGE \"[A-Za-z]+\"[^\n]*\n" "" template "${template}")
 string(REPLACE ";Languages\n" ";Languages\n  !insertmacro MUI_LANGUAGE \"Bulgarian\"\n" template
        "${template}")
-string(SUBSTRING "${template}" 0 3 bom) # the script is UTF-8, marked so
-string(SUBSTRING "${template}" 3 -1 template)
+# The script is UTF-8, marked so: one mark, first.
+string(ASCII 239 187 191 bom)
+string(FIND "${template}" "${bom}" at)
+if(at EQUAL 0)
+    string(SUBSTRING "${template}" 3 -1 template)
+endif()
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/nsis/NSIS.template.in "${bom}Unicode true\n${template}")
 set(CPACK_MODULE_PATH ${CMAKE_CURRENT_BINARY_DIR}/nsis)
