@@ -4,8 +4,13 @@
 #pragma once
 // Drives a shown MainForm as a user would and reads back what it shows.
 
+#include "columnview.h"
 #include "mainform.h"
+#include "picturebox.h"
 
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 struct FormDriver
@@ -19,19 +24,15 @@ struct FormDriver
     // A press at pixel (x, y) of the canvas's inner area.
     void press(int x, int y, Qt::MouseButton button = Qt::LeftButton)
     {
-        const QPoint inner = form.ui.Picture1->contentsRect().topLeft();
-        QTest::mouseClick(form.ui.Picture1, button, {}, inner + QPoint(x, y));
+        const QPoint inner = form.Picture1()->contentsRect().topLeft();
+        QTest::mouseClick(form.Picture1(), button, {}, inner + QPoint(x, y));
     }
     void clickRow(ColumnView *view, int row)
     {
         const QRect rect = view->visualRect(view->model()->index(row, 0));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
     }
-    void clickButton(int index)
-    {
-        QWidget *buttons[] = {form.ui.Command1_0, form.ui.Command1_1, form.ui.Command1_2};
-        QTest::mouseClick(buttons[index], Qt::LeftButton);
-    }
+    void clickButton(int index) { QTest::mouseClick(form.Command1(index), Qt::LeftButton); }
     QRgb pixel(int x, int y) const { return form.canvas().image().pixel(x, y); }
     QStringList rows(int list1) { return rowsOf(form.List1(list1)); }
     static QStringList rowsOf(const TextColumn &column)

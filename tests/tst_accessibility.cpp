@@ -56,7 +56,7 @@ void TestAccessibility::pointRowsReadAsCoordinates()
     FormDriver d;
     d.press(70, 80);
     d.press(250, 30);
-    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(d.form.ui.List1_2);
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(d.form.List1View(2));
     QCOMPARE(list->childCount(), 2);
     QCOMPARE(list->child(1)->text(QAccessible::Name), "Точка 2: X 250, Y 147");
 }
@@ -65,8 +65,8 @@ void TestAccessibility::pressActionRunsCommand()
 {
     FormDriver d;
     d.press(70, 80);
-    d.clickRow(d.form.ui.List1_0, 0);
-    QAccessibleInterface *button = QAccessible::queryAccessibleInterface(d.form.ui.Command1_2);
+    d.clickRow(d.form.List1View(0), 0);
+    QAccessibleInterface *button = QAccessible::queryAccessibleInterface(d.form.Command1(2));
     QVERIFY(button->actionInterface());
     button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(d.form.PointCount(), 0); // the press is animated, then clicks
@@ -77,7 +77,7 @@ void TestAccessibility::rowSelectedByAssistiveTechnologyReachesColumns()
     FormDriver d;
     d.press(70, 80);
     d.press(250, 30);
-    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(d.form.ui.List1_2);
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(d.form.List1View(2));
     QVERIFY(list->tableInterface());
     QVERIFY(list->tableInterface()->selectRow(1));
     QTRY_COMPARE(d.form.List1(0).ListIndex(), 1);
@@ -88,10 +88,10 @@ void TestAccessibility::rowSelectedByAssistiveTechnologyReachesColumns()
 void TestAccessibility::screenReaderReadsCanvas()
 {
     FormDriver d;
-    PictureBox *picture = d.form.ui.Picture1;
+    PictureBox *picture = d.form.Picture1();
     QAccessibleInterface *canvas = QAccessible::queryAccessibleInterface(picture);
     QCOMPARE(canvas->text(QAccessible::Description), "няма точки");
-    QTest::keyClick(d.form.ui.Text1_0, Qt::Key_Tab, Qt::ShiftModifier); // to the canvas
+    QTest::keyClick(d.form.Text1(), Qt::Key_Tab, Qt::ShiftModifier); // to the canvas
     QCOMPARE(canvas->text(QAccessible::Value), "X 167, Y 89");
     QTest::keyClick(picture, Qt::Key_Left);
     QCOMPARE(canvas->text(QAccessible::Value), "X 166, Y 89");
@@ -103,13 +103,13 @@ void TestAccessibility::screenReaderReadsCanvas()
 
     // Deleting the chosen row while its list has the focus makes no other row current there,
     // not even for a moment, so none is announced as chosen.
-    d.form.ui.List1_2->setFocus();
-    d.clickRow(d.form.ui.List1_2, 4);
-    QSignalSpy current(d.form.ui.List1_2->selectionModel(), &QItemSelectionModel::currentChanged);
+    d.form.List1View(2)->setFocus();
+    d.clickRow(d.form.List1View(2), 4);
+    QSignalSpy current(d.form.List1View(2)->selectionModel(), &QItemSelectionModel::currentChanged);
     d.form.DeleteSelectedPoint();
     for (const QList<QVariant> &change : std::as_const(current))
         QVERIFY(!change.at(0).toModelIndex().isValid());
-    QVERIFY(!d.form.ui.List1_2->currentIndex().isValid());
+    QVERIFY(!d.form.List1View(2)->currentIndex().isValid());
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -39,7 +39,7 @@ void TestCommands::deletingOnlyPointLeavesCleanCanvas()
 {
     FormDriver d;
     d.press(50, 60);
-    d.clickRow(d.form.ui.List1_0, 0);
+    d.clickRow(d.form.List1View(0), 0);
     d.clickButton(2);
     QCOMPARE(d.form.PointCount(), 0);
     for (int i = 0; i < 3; ++i)
@@ -67,12 +67,12 @@ void TestCommands::deletingFreesPlaceForOneMore()
     FormDriver d;
     for (int i = 0; i < 23; ++i)
         d.press(10 + 13 * i, 20);
-    d.clickRow(d.form.ui.List1_2, 5);
+    d.clickRow(d.form.List1View(2), 5);
     d.clickButton(2);
     QCOMPARE(d.form.PointCount(), 22);
     QCOMPARE(d.form.List1(0).ListIndex(), -1);
     QCOMPARE(d.form.List1(2).ListIndex(), -1);
-    QCOMPARE(d.form.ui.List1_2->selectionModel()->selectedRows().size(), 0);
+    QCOMPARE(d.form.List1View(2)->selectionModel()->selectedRows().size(), 0);
     QCOMPARE(d.rows(0).at(5), "88"); // later rows moved up
     d.press(100, 150);
     d.press(110, 150);
@@ -89,7 +89,7 @@ void TestCommands::deleteAfterCalculateUsesThinPen()
     d.clickButton(0);
     QCOMPARE(d.pixel(40, 120), QBColor(0)); // bottom left corner of the outline
 
-    d.clickRow(d.form.ui.List1_0, 1); // the bottom right point, on two sides
+    d.clickRow(d.form.List1View(0), 1); // the bottom right point, on two sides
     QCOMPARE(d.pixel(200, 120), QBColor(6));
     QCOMPARE(d.pixel(201, 120), QBColor(0)); // single-pixel mark inside the 5-pixel dot
     d.clickButton(2);
@@ -109,16 +109,16 @@ void TestCommands::deleteAfterCalculateUsesThinPen()
 void TestCommands::clearResetsEverythingAndEmptiesDescription()
 {
     FormDriver d;
-    const QString description = d.form.ui.Text1_0->toPlainText();
+    const QString description = d.form.Text1()->toPlainText();
     d.press(40, 30);
     d.press(200, 120);
-    d.clickRow(d.form.ui.List1_2, 0);
+    d.clickRow(d.form.List1View(2), 0);
     d.clickButton(0);
     d.clickButton(2);
-    QCOMPARE(d.form.ui.Text1_0->toPlainText(), description); // Calculate and Delete leave it
+    QCOMPARE(d.form.Text1()->toPlainText(), description); // Calculate and Delete leave it
 
     d.clickButton(1);
-    QCOMPARE(d.form.ui.Text1_0->toPlainText(), QString());
+    QCOMPARE(d.form.Text1()->toPlainText(), QString());
     QCOMPARE(d.form.PointCount(), 0);
     for (int i = 0; i < 3; ++i)
         QCOMPARE(d.form.List1(i).ListCount(), 0);
@@ -131,7 +131,7 @@ void TestCommands::clearResetsEverythingAndEmptiesDescription()
     d.clickButton(0); // no points: nothing to draw, nothing fails
     QVERIFY(allWhite(d.form.canvas().image()));
     d.clickButton(1);
-    QCOMPARE(d.form.ui.Text1_0->toPlainText(), QString()); // not refilled
+    QCOMPARE(d.form.Text1()->toPlainText(), QString()); // not refilled
 }
 
 void TestCommands::buttonsWorkFromKeyboard_data()
@@ -154,7 +154,7 @@ void TestCommands::buttonsWorkFromKeyboard()
     FormDriver d;
     d.press(40, 30);
     d.press(200, 120);
-    d.clickRow(d.form.ui.List1_0, 0);
+    d.clickRow(d.form.List1View(0), 0);
     QWidget *target = d.form.findChild<QWidget *>(QString("Command1_%1").arg(button));
     target->setFocus();
     QTest::keyClick(target, Qt::Key(key),
@@ -169,7 +169,7 @@ void TestCommands::wholeSession()
     FormDriver d;
     for (const QPoint &p : {QPoint(30, 40), QPoint(300, 20), QPoint(150, 170), QPoint(90, 90)})
         d.press(p.x(), p.y());
-    d.clickRow(d.form.ui.List1_2, 1);
+    d.clickRow(d.form.List1View(2), 1);
     d.clickButton(0);
     d.clickButton(2); // removes (300, 20)
     QCOMPARE(d.rows(0), (QStringList{"30", "150", "90"}));
@@ -187,7 +187,7 @@ void TestCommands::wholeSession()
     d.clickButton(1);
     QCOMPARE(d.form.PointCount(), 0);
     QVERIFY(allWhite(d.form.canvas().image()));
-    QCOMPARE(d.form.ui.List1_0->model()->rowCount(), 0);
+    QCOMPARE(d.form.List1View(0)->model()->rowCount(), 0);
 }
 
 namespace {
@@ -220,7 +220,7 @@ void TestCommands::keyboardSessionDrawsAsMouseSession()
          [](FormDriver &d) { d.press(334, 0); },
          "3 точки"},
         {{K(shift, Qt::Key_Tab), K(Qt::Key_Down), K(Qt::Key_Down)},
-         [](FormDriver &d) { d.clickRow(d.form.ui.List1_2, 1); },
+         [](FormDriver &d) { d.clickRow(d.form.List1View(2), 1); },
          "3 точки; избрана точка 2: X 0, Y 69"},
         {{K(shift, Qt::Key_Tab), K(shift, Qt::Key_Tab), K(shift, Qt::Key_Tab), K(Qt::Key_Return)},
          [](FormDriver &d) { d.clickButton(0); },
@@ -236,7 +236,7 @@ void TestCommands::keyboardSessionDrawsAsMouseSession()
     {
         FormDriver keyboard;
         QAccessibleInterface *canvas =
-            QAccessible::queryAccessibleInterface(keyboard.form.ui.Picture1);
+            QAccessible::queryAccessibleInterface(keyboard.form.Picture1());
         for (const Step &step : steps) {
             for (const QKeyCombination key : step.keys)
                 QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());

@@ -21,7 +21,7 @@ void TestHighDpi::layoutKeepsLogicalGeometry()
     FormDriver d;
     QCOMPARE(d.form.devicePixelRatio(), 2.0);
     QCOMPARE(d.form.size(), QSize(461, 365));
-    QCOMPARE(d.form.ui.Picture1->geometry(), QRect(8, 56, 339, 181));
+    QCOMPARE(d.form.Picture1()->geometry(), QRect(8, 56, 339, 181));
     QCOMPARE(d.form.canvas().image().size(), QSize(335, 177));
     QCOMPARE(d.form.CanvasHeight(), 177);
 }
@@ -33,7 +33,7 @@ void TestHighDpi::canvasIsScaledWithoutBlur()
     d.form.canvas().setDrawWidth(1);
     d.form.canvas().setDrawStyle(Canvas::LineStyle::DashDot);
     d.form.canvas().Line(10, 120, 300, 120);
-    const QImage shown = d.form.ui.Picture1->grab().toImage();
+    const QImage shown = d.form.Picture1()->grab().toImage();
     QCOMPARE(shown.size(), QSize(678, 362));
     // Every device pixel of the inner area is exactly one of the image's colours.
     for (int y = 4; y < 358; ++y)
@@ -50,11 +50,11 @@ void TestHighDpi::canvasIsScaledWithoutBlur()
 void TestHighDpi::fractionalPositionsGiveWholePixels()
 {
     FormDriver d;
-    QSignalSpy presses(d.form.ui.Picture1, &PictureBox::MouseDown);
+    QSignalSpy presses(d.form.Picture1(), &PictureBox::MouseDown);
     const QPointF at(2 + 10.5, 2 + 20.99); // half device pixels into the pixel
-    QMouseEvent press(QEvent::MouseButtonPress, at, d.form.ui.Picture1->mapToGlobal(at),
+    QMouseEvent press(QEvent::MouseButtonPress, at, d.form.Picture1()->mapToGlobal(at),
                       Qt::LeftButton, Qt::LeftButton, {});
-    QApplication::sendEvent(d.form.ui.Picture1, &press);
+    QApplication::sendEvent(d.form.Picture1(), &press);
     QCOMPARE(presses.count(), 1);
     QCOMPARE(presses.at(0).at(2).toFloat(), 10.0F);
     QCOMPARE(presses.at(0).at(3).toFloat(), 20.0F);

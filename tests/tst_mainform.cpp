@@ -1,9 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Covering Rectangle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "columnview.h"
 #include "mainform.h"
+#include "picturebox.h"
 
 #include <QFontInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -150,16 +155,16 @@ void TestMainForm::colours()
 void TestMainForm::textsAndFont()
 {
     QCOMPARE(form->windowTitle(), "Математика -  покриващ правоъгълник");
-    QCOMPARE(form->ui.Label1_0->text(), "Минимален покриващ правоъгълник - координати на точки");
-    QCOMPARE(form->ui.Label1_3->text(), "Посочете координати на точки");
-    QCOMPARE(form->ui.Label1_1->text(), "Ос X");
-    QCOMPARE(form->ui.Label1_2->text(), "Ос Y");
-    QCOMPARE(form->ui.Command1_0->text(), "Изчисли");
-    QCOMPARE(form->ui.Command1_1->text(), "Изчисти");
-    QCOMPARE(form->ui.Command1_2->text(), "Изтрий");
+    QCOMPARE(form->Label1(0)->text(), "Минимален покриващ правоъгълник - координати на точки");
+    QCOMPARE(form->Label1(3)->text(), "Посочете координати на точки");
+    QCOMPARE(form->Label1(1)->text(), "Ос X");
+    QCOMPARE(form->Label1(2)->text(), "Ос Y");
+    QCOMPARE(form->Command1(0)->text(), "Изчисли");
+    QCOMPARE(form->Command1(1)->text(), "Изчисти");
+    QCOMPARE(form->Command1(2)->text(), "Изтрий");
     QVERIFY(!form->windowIcon().isNull());
 
-    QCOMPARE(form->ui.Text1_0->toPlainText(),
+    QCOMPARE(form->Text1()->toPlainText(),
              "Нека имаме съвкупност от точки в равнината с известни координати по абсциса и "
              "ордината. Търси се най-малкия правоъгълник, чийто страни са успоредни на "
              "координатните оси и покрива всички точки измежду дадените. Допустимо е част от "
@@ -176,8 +181,8 @@ void TestMainForm::textsAndFont()
              "-  т.е. търсим най-малък правоъгълник, покриващ цялото множество от въведени "
              "точки.\n");
     // The text is longer than the box: it scrolls.
-    QVERIFY(form->ui.Text1_0->verticalScrollBar()->isVisible());
-    QVERIFY(form->ui.Text1_0->verticalScrollBar()->maximum() > 0);
+    QVERIFY(form->Text1()->verticalScrollBar()->isVisible());
+    QVERIFY(form->Text1()->verticalScrollBar()->maximum() > 0);
 
     for (QWidget *widget : form->findChildren<QWidget *>()) {
         if (widget->parentWidget() != form)
@@ -198,7 +203,7 @@ void TestMainForm::focusStartsInDescriptionAndFollowsOrder()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     // A tab in the description box moves on rather than being typed.
-    QCOMPARE(form->ui.Text1_0->toPlainText().count(u'\t'), 0);
+    QCOMPARE(form->Text1()->toPlainText().count(u'\t'), 0);
 }
 
 void TestMainForm::focusIsShown_data()
@@ -234,7 +239,7 @@ void TestMainForm::focusIsShown()
     widget->setFocus(Qt::OtherFocusReason); // not by Tab: no crosshair on the canvas
     QVERIFY(dotted());
     const QImage image = form->canvas().image();
-    const QImage inner = form->ui.Picture1->grab(form->ui.Picture1->contentsRect()).toImage();
+    const QImage inner = form->Picture1()->grab(form->Picture1()->contentsRect()).toImage();
     QCOMPARE(inner.convertToFormat(image.format()), image); // the mark stays off the drawing
 }
 
@@ -254,8 +259,8 @@ void TestMainForm::canvasReportsInnerPixelsOnly()
 {
     QFETCH(QPoint, at);
     QFETCH(QPoint, pixel);
-    QSignalSpy presses(form->ui.Picture1, &PictureBox::MouseDown);
-    QTest::mousePress(form->ui.Picture1, Qt::RightButton, Qt::ShiftModifier, at);
+    QSignalSpy presses(form->Picture1(), &PictureBox::MouseDown);
+    QTest::mousePress(form->Picture1(), Qt::RightButton, Qt::ShiftModifier, at);
     if (pixel.x() < 0) {
         QCOMPARE(presses.count(), 0);
         return;
@@ -270,7 +275,7 @@ void TestMainForm::canvasReportsInnerPixelsOnly()
 void TestMainForm::canvasRepaintsFromItsImage()
 {
     form->canvas().PSet(10, 20, qRgb(128, 128, 0));
-    const QImage shown = form->ui.Picture1->grab().toImage();
+    const QImage shown = form->Picture1()->grab().toImage();
     QCOMPARE(shown.pixel(2 + 10, 2 + 20), qRgb(128, 128, 0));
     QCOMPARE(shown.pixel(2 + 10, 2 + 23), qRgb(255, 255, 255));
 
@@ -278,8 +283,8 @@ void TestMainForm::canvasRepaintsFromItsImage()
     // and leaves the image as it was.
     form->canvas().PSet(163, 88, qRgb(128, 128, 0)); // under the left arm
     const QImage image = form->canvas().image();
-    form->ui.Picture1->setFocus(Qt::TabFocusReason);
-    const QImage crossed = form->ui.Picture1->grab().toImage();
+    form->Picture1()->setFocus(Qt::TabFocusReason);
+    const QImage crossed = form->Picture1()->grab().toImage();
     QCOMPARE(crossed.pixel(2 + 163, 2 + 88), qRgb(127, 127, 255));
     QCOMPARE(crossed.pixel(2 + 170, 2 + 88), qRgb(0, 0, 0));
     QCOMPARE(crossed.pixel(2 + 167, 2 + 88), qRgb(255, 255, 255)); // the pixel itself shows

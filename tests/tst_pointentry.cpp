@@ -43,11 +43,11 @@ void TestPointEntry::pressEntersPoint()
     QCOMPARE(d.rows(2), QStringList{plotted});
     QCOMPARE(d.pixel(at.x(), at.y()), QBColor(0));
     QCOMPARE(d.form.canvas().DrawWidth(), 5);
-    QCOMPARE(d.form.ui.List1_0->model()->rowCount(), 1); // shown in the visible list
+    QCOMPARE(d.form.List1View(0)->model()->rowCount(), 1); // shown in the visible list
 
     // A double-click is one press: its second press enters nothing.
-    const QPoint inner = d.form.ui.Picture1->contentsRect().topLeft();
-    QTest::mouseDClick(d.form.ui.Picture1, button, {}, inner + at);
+    const QPoint inner = d.form.Picture1()->contentsRect().topLeft();
+    QTest::mouseDClick(d.form.Picture1(), button, {}, inner + at);
     QCOMPARE(d.form.PointCount(), 1);
 }
 
@@ -71,15 +71,15 @@ void TestPointEntry::selectionInYListSelectsEverywhere()
     const QList<QPoint> points = {{20, 30}, {60, 90}, {150, 40}, {300, 170}};
     for (const QPoint &p : points)
         d.press(p.x(), p.y());
-    d.clickRow(d.form.ui.List1_2, 2);
+    d.clickRow(d.form.List1View(2), 2);
     for (int i = 0; i < 3; ++i)
         QCOMPARE(d.form.List1(i).ListIndex(), 2);
-    QCOMPARE(d.form.ui.List1_0->currentIndex().row(), 2); // the X list shows it too
+    QCOMPARE(d.form.List1View(0)->currentIndex().row(), 2); // the X list shows it too
     for (int i = 0; i < points.size(); ++i)
         QCOMPARE(d.pixel(points[i].x(), points[i].y()), i == 2 ? QBColor(6) : QBColor(0));
 
     // Another selection turns the old mark black again.
-    d.clickRow(d.form.ui.List1_0, 0);
+    d.clickRow(d.form.List1View(0), 0);
     QCOMPARE(d.pixel(150, 40), QBColor(0));
     QCOMPARE(d.pixel(20, 30), QBColor(6));
     QCOMPARE(d.form.List1(2).ListIndex(), 0);
@@ -90,12 +90,12 @@ void TestPointEntry::selectionByKeyboard()
     FormDriver d;
     d.press(20, 30);
     d.press(60, 90);
-    d.form.ui.List1_2->setFocus();
-    QTest::keyClick(d.form.ui.List1_2, Qt::Key_End); // from no selection
+    d.form.List1View(2)->setFocus();
+    QTest::keyClick(d.form.List1View(2), Qt::Key_End); // from no selection
     for (int i = 0; i < 3; ++i)
         QCOMPARE(d.form.List1(i).ListIndex(), 1);
     QCOMPARE(d.pixel(60, 90), QBColor(6));
-    QTest::keyClick(d.form.ui.List1_2, Qt::Key_Up);
+    QTest::keyClick(d.form.List1View(2), Qt::Key_Up);
     QCOMPARE(d.form.List1(1).ListIndex(), 0);
     QCOMPARE(d.pixel(20, 30), QBColor(6));
     QCOMPARE(d.pixel(60, 90), QBColor(0));
@@ -123,7 +123,7 @@ void TestPointEntry::selectionRunsNestedChain()
     for (int i = 0; i < 3; ++i)
         connect(&d.form.List1(i), &TextColumn::Click, this,
                 [&seen](int index) { seen.append(index); });
-    d.clickRow(list == 0 ? d.form.ui.List1_0 : d.form.ui.List1_2, 1);
+    d.clickRow(list == 0 ? d.form.List1View(0) : d.form.List1View(2), 1);
     QCOMPARE(seen, runs);
 
     seen.clear();
@@ -140,7 +140,7 @@ void TestPointEntry::highlightUsesCurrentPenWidth()
     d.form.canvas().setDrawWidth(1);
     d.form.canvas().setBackColor(QBColor(15));
     d.form.canvas().Cls();
-    d.clickRow(d.form.ui.List1_2, 1);
+    d.clickRow(d.form.List1View(2), 1);
     QCOMPARE(d.pixel(100, 100), QBColor(6));
     QCOMPARE(d.pixel(101, 100), QBColor(15));
     QCOMPARE(d.pixel(100, 99), QBColor(15));

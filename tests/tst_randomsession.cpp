@@ -6,9 +6,12 @@
 // RANDOM_SESSION_SEED and RANDOM_SESSION_EVENTS override the seed and the length.
 
 #include "colours.h"
+#include "columnview.h"
 #include "mainform.h"
+#include "picturebox.h"
 
 #include <QElapsedTimer>
+#include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -139,7 +142,7 @@ struct Model
 class Session
 {
 public:
-    Session() : description(form.ui.Text1_0->toPlainText())
+    Session() : description(form.Text1()->toPlainText())
     {
         form.show();
         QCoreApplication::processEvents();
@@ -149,7 +152,7 @@ public:
     {
         switch (e.kind) {
         case Event::Press: {
-            click(form.ui.Picture1, buttons[e.c], QPoint(e.a, e.b));
+            click(form.Picture1(), buttons[e.c], QPoint(e.a, e.b));
             const QPoint pixel(e.a - frame, e.b - frame);
             if (QRect(QPoint(), inner).contains(pixel))
                 model.press(pixel);
@@ -195,7 +198,7 @@ public:
         if (form.PointCount() != n)
             return QString("PointCount %1, expected %2").arg(form.PointCount()).arg(n);
         for (int c = 0; c < 3; ++c) {
-            TextColumn &column = const_cast<MainForm &>(form).List1(c);
+            const TextColumn &column = form.List1(c);
             if (column.ListCount() != n)
                 return QString("List1(%1) has %2 rows, expected %3")
                     .arg(c)
@@ -217,7 +220,7 @@ public:
                         .arg(expected);
             }
         }
-        if (form.ui.Text1_0->toPlainText() != (model.describes ? description : QString()))
+        if (form.Text1()->toPlainText() != (model.describes ? description : QString()))
             return "the description box is not as expected";
         if (form.canvas().DrawWidth() != model.penWidth)
             return QString("pen width %1, expected %2")
@@ -235,7 +238,7 @@ public:
     }
 
 private:
-    ColumnView *list(int index) const { return index == 0 ? form.ui.List1_0 : form.ui.List1_2; }
+    ColumnView *list(int index) const { return index == 0 ? form.List1View(0) : form.List1View(2); }
 
     void pressKey(ColumnView *view, Qt::Key key)
     {

@@ -7,14 +7,15 @@
 #include "colours.h"
 #include "coveringrectangle.h"
 #include "rowtext.h"
+#include "ui_mainform.h"
 
 #include <QImageReader>
 #include <QTimer>
 
-MainForm::MainForm(QWidget *parent) : QWidget(parent)
+MainForm::MainForm(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::MainForm>())
 {
     installAccessibility();
-    ui.setupUi(this);
+    ui->setupUi(this);
     // A fixed window: no maximise box (the size is fixed in the form), and on Windows the
     // single-line frame of a fixed-size window.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -24,8 +25,8 @@ MainForm::MainForm(QWidget *parent) : QWidget(parent)
     QImageReader icon(QStringLiteral(":/icons/covering-rectangle.png"), "png");
     icon.setAutoDetectImageFormat(false);
     setWindowIcon(QPixmap::fromImage(icon.read()));
-    ui.List1_0->setColumn(&List1(0));
-    ui.List1_2->setColumn(&List1(2));
+    ui->List1_0->setColumn(&List1(0));
+    ui->List1_2->setColumn(&List1(2));
     const auto describePoint = [this](int row) {
         return QStringLiteral("Точка %1: X %2, Y %3")
             .arg(row + 1)
@@ -33,21 +34,59 @@ MainForm::MainForm(QWidget *parent) : QWidget(parent)
     };
     List1(0).setAccessibleRowText(describePoint);
     List1(2).setAccessibleRowText(describePoint);
-    ui.Picture1->setDescription(
+    ui->Picture1->setDescription(
         [this] { return describePoints(List1(0), List1(2), MaxPoints, m_rectangle); });
     // The layout is fixed, so the canvas image takes its final size here, once.
-    canvas().resize(ui.Picture1->contentsRect().size());
-    ui.Text1_0->setFocus();
+    canvas().resize(ui->Picture1->contentsRect().size());
+    ui->Text1_0->setFocus();
 
-    connect(ui.Picture1, &PictureBox::MouseDown, this, &MainForm::Picture1_MouseDown);
+    connect(ui->Picture1, &PictureBox::MouseDown, this, &MainForm::Picture1_MouseDown);
     for (TextColumn *column : m_list1)
         connect(column, &TextColumn::Click, this, &MainForm::List1_Click);
-    const std::array<QPushButton *, 3> command1{ui.Command1_0, ui.Command1_1, ui.Command1_2};
-    for (int i = 0; i < int(command1.size()); ++i)
-        connect(command1[std::size_t(i)], &QPushButton::clicked, this,
-                [this, i] { Command1_Click(i); });
+    for (int i = 0; i < 3; ++i)
+        connect(Command1(i), &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
 
     Form_Load();
+}
+
+MainForm::~MainForm() = default;
+
+Canvas &MainForm::canvas()
+{
+    return ui->Picture1->canvas();
+}
+
+const Canvas &MainForm::canvas() const
+{
+    return ui->Picture1->canvas();
+}
+
+PictureBox *MainForm::Picture1() const
+{
+    return ui->Picture1;
+}
+
+ColumnView *MainForm::List1View(int index) const
+{
+    Q_ASSERT(index == 0 || index == 2);
+    return index == 0 ? ui->List1_0 : ui->List1_2;
+}
+
+QPushButton *MainForm::Command1(int index) const
+{
+    return std::array<QPushButton *, 3>{ui->Command1_0, ui->Command1_1, ui->Command1_2}.at(
+        std::size_t(index));
+}
+
+QLabel *MainForm::Label1(int index) const
+{
+    return std::array<QLabel *, 4>{ui->Label1_0, ui->Label1_1, ui->Label1_2, ui->Label1_3}.at(
+        std::size_t(index));
+}
+
+QPlainTextEdit *MainForm::Text1() const
+{
+    return ui->Text1_0;
 }
 
 void MainForm::changeEvent(QEvent *event)
@@ -78,20 +117,20 @@ void MainForm::ClearAll()
     for (TextColumn *column : {&List1(0), &List1(1), &List1(2), &List2(0), &List2(1)})
         column->Clear();
     m_rectangle.reset();
-    ui.Picture1->descriptionChanged();
+    ui->Picture1->descriptionChanged();
 }
 
 void MainForm::pointsChanged()
 {
     if (m_rectangle)
         m_rectangle->stale = true;
-    ui.Picture1->descriptionChanged();
+    ui->Picture1->descriptionChanged();
 }
 
 void MainForm::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y)
 {
     if (m_pointCount >= MaxPoints) {
-        ui.Picture1->descriptionChanged(); // says again that there is no room for more
+        ui->Picture1->descriptionChanged(); // says again that there is no room for more
         return;
     }
     canvas().setDrawWidth(5);
@@ -120,7 +159,7 @@ void MainForm::List1_Click(int index)
     const double x = Val(List1(0).List(r));
     const qint16 y = toInt16(Val(List1(1).List(r)));
     canvas().PSet(float(x), float(y), QBColor(6));
-    ui.Picture1->descriptionChanged();
+    ui->Picture1->descriptionChanged();
 }
 
 void MainForm::DrawCoveringRectangle()
@@ -132,7 +171,7 @@ void MainForm::DrawCoveringRectangle()
         m_rectangle = DrawnRectangle{bounds->xmin, bounds->xmax, height - bounds->ymax,
                                      height - bounds->ymin};
     }
-    ui.Picture1->descriptionChanged();
+    ui->Picture1->descriptionChanged();
 }
 
 void MainForm::Command1_Click(int index)
@@ -143,7 +182,7 @@ void MainForm::Command1_Click(int index)
         break;
     case 1:
         ClearAll();
-        ui.Text1_0->clear();
+        ui->Text1_0->clear();
         break;
     case 2:
         DeleteSelectedPoint();

@@ -6,12 +6,22 @@
 // plotted Y); List2 holds the padded, sorted copies the covering rectangle is found from.
 // The canvas pen is shared: what one handler leaves set is how the next one draws.
 
+#include "canvas.h"
 #include "pointsdescription.h"
 #include "textcolumn.h"
-#include "ui_mainform.h"
 
 #include <QWidget>
 #include <array>
+#include <memory>
+
+class ColumnView;
+class PictureBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+namespace Ui {
+class MainForm;
+}
 
 class MainForm : public QWidget
 {
@@ -20,11 +30,13 @@ public:
     static constexpr int MaxPoints = 23;
 
     explicit MainForm(QWidget *parent = nullptr);
+    ~MainForm() override;
 
     TextColumn &List1(int index) { return *m_list1.at(std::size_t(index)); }
+    const TextColumn &List1(int index) const { return *m_list1.at(std::size_t(index)); }
     TextColumn &List2(int index) { return *m_list2.at(std::size_t(index)); }
-    Canvas &canvas() { return ui.Picture1->canvas(); }
-    const Canvas &canvas() const { return ui.Picture1->canvas(); }
+    Canvas &canvas();
+    const Canvas &canvas() const;
     qint16 PointCount() const { return m_pointCount; }
     qint16 CanvasHeight() const { return m_canvasHeight; }
 
@@ -45,7 +57,13 @@ public:
     // current pen width. Does nothing when no row is selected.
     void DeleteSelectedPoint();
 
-    Ui::MainForm ui;
+    // The controls, by their names in the form, for tests and benchmarks. List1View shows
+    // List1(0) or List1(2); Label1 takes 0 to 3.
+    PictureBox *Picture1() const;
+    ColumnView *List1View(int index) const;
+    QPushButton *Command1(int index) const;
+    QLabel *Label1(int index) const;
+    QPlainTextEdit *Text1() const;
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -64,6 +82,7 @@ private:
     const std::array<TextColumn *, 3> m_list1{&m_x, &m_screenY, &m_plottedY};
     const std::array<TextColumn *, 2> m_list2{&m_sortedX, &m_sortedY};
 
+    const std::unique_ptr<Ui::MainForm> ui;
     qint16 m_pointCount = 0;
     qint16 m_canvasHeight = 0;
     // The last rectangle Calculate drew, for assistive technology; gone with Clear.
