@@ -3,7 +3,8 @@
 
 #include "rowtext.h"
 
-#include <charconv>
+#include <QLocale>
+
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -62,12 +63,18 @@ double Val(QStringView text)
             end = expEnd + expDigits;
     }
 
-    // The span is plain ASCII, so its Latin-1 form is exact; from_chars takes no '+'.
-    const qsizetype from = text[begin] == u'+' ? begin + 1 : begin;
-    const QByteArray number = text.mid(from, end - from).toLatin1();
-    double value = 0.0;
-    const auto result = std::from_chars(number.begin(), number.end(), value);
-    if (result.ec != std::errc::result_out_of_range)
+    // Row texts are whole pixels: up to 15 digits the value is exact, read digit by digit.
+    if (end == intStart + intDigits && intDigits <= 15) {
+        double value = 0.0;
+        for (qsizetype i = intStart; i < end; ++i)
+            value = value * 10 + (text[i].unicode() - u'0');
+        return text[begin] == u'-' ? -value : value;
+    }
+    // The C locale reads the span alike on every platform, correctly rounded; it fails only
+    // where the number is out of range.
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text.mid(begin, end - begin), &ok);
+    if (ok)
         return value;
 
     // Out of range is either below the smallest or above the largest double; the decimal
