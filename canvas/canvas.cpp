@@ -4,6 +4,7 @@
 #include "canvas.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <span>
 

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QObject>
+#include <algorithm>
 
 class Canvas : public QObject
 {
