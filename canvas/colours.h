@@ -6,6 +6,16 @@
 
 #include <QRgb>
 
+#ifdef _WIN32
+// Windows' RGB is a macro, of blue-green-red order. Defined once and undone here, no later
+// include of <windows.h> can define it again and turn our RGB into it.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#undef RGB
+#endif
+
 constexpr QRgb RGB(int red, int green, int blue)
 {
     return qRgb(red, green, blue);

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// While the application object is being created: if Qt cannot open a display it ends the
-// process with advice to reinstall, which is wrong here. This guard says instead, in one line,
-// that a graphical display is needed and where it was looked for, and exits with status 1.
+// While the application object is being created: if Qt cannot open its platform it ends the
+// process with a generic advice to reinstall. This guard says instead, in one line, what is
+// missing on this platform (on Linux a graphical display, and where it was looked for; on
+// Windows the platform plugin of the program's folder) and exits with status 1.
 // Qt's other messages from that time are passed on once the guard ends.
 
 #include <QStringList>
