@@ -28,6 +28,7 @@ void TestPointEntry::pressEntersPoint_data()
     QTest::newRow("near the bottom") << QPoint(30, 176) << Qt::LeftButton << "1";
     QTest::newRow("top left corner") << QPoint(0, 0) << Qt::RightButton << "177";
     QTest::newRow("bottom right corner") << QPoint(334, 176) << Qt::MiddleButton << "1";
+    QTest::newRow("finger") << QPoint(150, 90) << Qt::NoButton << "87";
 }
 
 void TestPointEntry::pressEntersPoint()
@@ -36,7 +37,17 @@ void TestPointEntry::pressEntersPoint()
     QFETCH(Qt::MouseButton, button);
     QFETCH(QString, plotted);
     FormDriver d;
-    d.press(at.x(), at.y(), button);
+    PictureBox *picture = d.form.Picture1();
+    const QPoint inner = picture->contentsRect().topLeft();
+    // A finger (a touch screen, an interactive board) taps; twice it is a double-click.
+    static QPointingDevice *const finger = QTest::createTouchDevice();
+    const auto enter = [&] {
+        if (button != Qt::NoButton)
+            return d.press(at.x(), at.y(), button);
+        QTest::touchEvent(picture, finger).press(0, inner + at, picture);
+        QTest::touchEvent(picture, finger).release(0, inner + at, picture);
+    };
+    enter();
     QCOMPARE(d.form.PointCount(), 1);
     QCOMPARE(d.rows(0), QStringList{QString::number(at.x())});
     QCOMPARE(d.rows(1), QStringList{QString::number(at.y())});
@@ -46,8 +57,10 @@ void TestPointEntry::pressEntersPoint()
     QCOMPARE(d.form.List1View(0)->model()->rowCount(), 1); // shown in the visible list
 
     // A double-click is one press: its second press enters nothing.
-    const QPoint inner = d.form.Picture1()->contentsRect().topLeft();
-    QTest::mouseDClick(d.form.Picture1(), button, {}, inner + at);
+    if (button == Qt::NoButton)
+        enter();
+    else
+        QTest::mouseDClick(picture, button, {}, inner + at);
     QCOMPARE(d.form.PointCount(), 1);
 }
 

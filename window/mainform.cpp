@@ -12,6 +12,16 @@
 #include <QImageReader>
 #include <QTimer>
 
+namespace {
+
+#ifdef Q_OS_WASM
+constexpr bool InWebPage = true;
+#else
+constexpr bool InWebPage = false;
+#endif
+
+} // namespace
+
 MainForm::MainForm(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::MainForm>())
 {
     installAccessibility();
@@ -21,6 +31,10 @@ MainForm::MainForm(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::M
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // In a web page the window fills its screen, the page's element that is its size, wherever
+    // the page lays that out; the page's title is the caption.
+    if constexpr (InWebPage)
+        setWindowState(Qt::WindowFullScreen);
     // With the format fixed, the image reader does not load every image plugin to guess it.
     QImageReader icon(QStringLiteral(":/icons/covering-rectangle.png"), "png");
     icon.setAutoDetectImageFormat(false);
@@ -94,7 +108,7 @@ void MainForm::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     // Some window managers maximise a window of fixed size all the same; it goes back.
     constexpr Qt::WindowStates resized = Qt::WindowMaximized | Qt::WindowFullScreen;
-    if (event->type() == QEvent::WindowStateChange && (windowState() & resized))
+    if (!InWebPage && event->type() == QEvent::WindowStateChange && (windowState() & resized))
         QTimer::singleShot(0, this, [this, resized] { setWindowState(windowState() & ~resized); });
 }
 
