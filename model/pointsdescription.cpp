@@ -5,20 +5,30 @@
 
 #include "textcolumn.h"
 
+QString describeCount(int n, int maxPoints)
+{
+    if (n == 0)
+        return QStringLiteral("няма точки");
+    if (n == 1)
+        return QStringLiteral("1 точка");
+    if (n < maxPoints)
+        return QStringLiteral("%1 точки").arg(n);
+    return QStringLiteral("%1 точки са въведени; няма място за още").arg(n);
+}
+
+QString describeRectangle(const DrawnRectangle &rectangle)
+{
+    return QStringLiteral("правоъгълник: X от %1 до %2, Y от %3 до %4")
+        .arg(rectangle.xmin)
+        .arg(rectangle.xmax)
+        .arg(rectangle.ymin)
+        .arg(rectangle.ymax);
+}
+
 QString describePoints(const TextColumn &x, const TextColumn &plottedY, int maxPoints,
                        const std::optional<DrawnRectangle> &rectangle)
 {
-    const int n = x.ListCount();
-    QStringList parts;
-    if (n == 0)
-        parts << QStringLiteral("няма точки");
-    else if (n == 1)
-        parts << QStringLiteral("1 точка");
-    else if (n < maxPoints)
-        parts << QStringLiteral("%1 точки").arg(n);
-    else
-        parts << QStringLiteral("%1 точки са въведени; няма място за още").arg(n);
-
+    QStringList parts{describeCount(x.ListCount(), maxPoints)};
     const int r = x.ListIndex();
     if (r >= 0)
         parts << QStringLiteral("избрана точка %1: X %2, Y %3")
@@ -27,10 +37,6 @@ QString describePoints(const TextColumn &x, const TextColumn &plottedY, int maxP
     if (rectangle && rectangle->stale)
         parts << QStringLiteral("правоъгълникът е начертан за предишните точки");
     else if (rectangle)
-        parts << QStringLiteral("правоъгълник: X от %1 до %2, Y от %3 до %4")
-                     .arg(rectangle->xmin)
-                     .arg(rectangle->xmax)
-                     .arg(rectangle->ymin)
-                     .arg(rectangle->ymax);
+        parts << describeRectangle(*rectangle);
     return parts.join(QStringLiteral("; "));
 }

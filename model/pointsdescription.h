@@ -21,6 +21,12 @@ struct DrawnRectangle
     bool stale = false;
 };
 
+// How many points there are ("няма точки", "1 точка", "3 точки"); from maxPoints on, it says
+// that no more can be entered.
+QString describeCount(int n, int maxPoints);
+// "правоъгълник: X от 0 до 147, Y от 79 до 89"
+QString describeRectangle(const DrawnRectangle &rectangle);
+
 // x and plottedY are the rows the lists show; the chosen point is x's selected row. From
 // maxPoints on, it says that no more can be entered.
 QString describePoints(const TextColumn &x, const TextColumn &plottedY, int maxPoints,

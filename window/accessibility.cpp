@@ -3,8 +3,10 @@
 
 #include "accessibility.h"
 
+#include "announcer.h"
 #include "picturebox.h"
 
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 
 namespace {
@@ -28,8 +30,34 @@ public:
     }
 };
 
+class AccessibleAnnouncer : public QAccessibleObject
+{
+public:
+    explicit AccessibleAnnouncer(Announcer *announcer) : QAccessibleObject(announcer) {}
+
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(announcer()->window());
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? announcer()->text() : QString();
+    }
+    QRect rect() const override { return {}; }
+
+private:
+    Announcer *announcer() const { return static_cast<Announcer *>(object()); }
+};
+
 QAccessibleInterface *accessibleWidget(const QString &className, QObject *object)
 {
+    if (className == QLatin1String("Announcer"))
+        return new AccessibleAnnouncer(static_cast<Announcer *>(object));
     if (className == QLatin1String("PictureBox"))
         return new AccessibleCanvas(static_cast<PictureBox *>(object));
     // A plain widget reads as a filler; the main window is the program's window.

@@ -130,6 +130,15 @@ void ColumnView::takeUserChoice()
     showColumnSelection();
 }
 
+void ColumnView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    if (hasFocus())
+        QListView::currentChanged(current, previous);
+    else // QListView's own adds only that news to its base's
+        // NOLINTNEXTLINE(bugprone-parent-virtual-call)
+        QAbstractItemView::currentChanged(current, previous);
+}
+
 void ColumnView::showColumnSelection()
 {
     const int row = m_column->ListIndex();

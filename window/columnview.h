@@ -22,6 +22,9 @@ protected:
     bool viewportEvent(QEvent *event) override;
     bool event(QEvent *event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    // QListView tells assistive technology that a new current row has the focus even in a list
+    // that has not: the row chosen along in the other list would be read after the pupil's own.
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
     void takeUserChoice();

@@ -4,6 +4,7 @@
 #include "mainform.h"
 
 #include "accessibility.h"
+#include "announcer.h"
 #include "colours.h"
 #include "coveringrectangle.h"
 #include "rowtext.h"
@@ -22,7 +23,8 @@ constexpr bool InWebPage = false;
 
 } // namespace
 
-MainForm::MainForm(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::MainForm>())
+MainForm::MainForm(QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::MainForm>()), m_announcer(new Announcer(this))
 {
     installAccessibility();
     ui->setupUi(this);
@@ -41,11 +43,7 @@ MainForm::MainForm(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::M
     setWindowIcon(QPixmap::fromImage(icon.read()));
     ui->List1_0->setColumn(&List1(0));
     ui->List1_2->setColumn(&List1(2));
-    const auto describePoint = [this](int row) {
-        return QStringLiteral("Точка %1: X %2, Y %3")
-            .arg(row + 1)
-            .arg(List1(0).List(row), List1(2).List(row));
-    };
+    const auto describePoint = [this](int row) { return pointText(row); };
     List1(0).setAccessibleRowText(describePoint);
     List1(2).setAccessibleRowText(describePoint);
     ui->Picture1->setDescription(
@@ -55,6 +53,8 @@ MainForm::MainForm(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::M
     ui->Text1_0->setFocus();
 
     connect(ui->Picture1, &PictureBox::MouseDown, this, &MainForm::Picture1_MouseDown);
+    connect(ui->Picture1, &PictureBox::crosshairMoved, this,
+            [this] { m_announcer->announce(ui->Picture1->crosshairText()); });
     for (TextColumn *column : m_list1)
         connect(column, &TextColumn::Click, this, &MainForm::List1_Click);
     for (int i = 0; i < 3; ++i)
@@ -134,6 +134,13 @@ void MainForm::ClearAll()
     ui->Picture1->descriptionChanged();
 }
 
+QString MainForm::pointText(int row) const
+{
+    return QStringLiteral("Точка %1: X %2, Y %3")
+        .arg(row + 1)
+        .arg(List1(0).List(row), List1(2).List(row));
+}
+
 void MainForm::pointsChanged()
 {
     if (m_rectangle)
@@ -145,6 +152,7 @@ void MainForm::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float 
 {
     if (m_pointCount >= MaxPoints) {
         ui->Picture1->descriptionChanged(); // says again that there is no room for more
+        m_announcer->announce(describeCount(m_pointCount, MaxPoints));
         return;
     }
     canvas().setDrawWidth(5);
@@ -154,6 +162,8 @@ void MainForm::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float 
     List1(2).AddItem(rowText(float(m_canvasHeight) - y));
     ++m_pointCount;
     pointsChanged();
+    m_announcer->announce(pointText(List1(0).ListCount() - 1) + QStringLiteral("; ") +
+                          describeCount(List1(0).ListCount(), MaxPoints));
 }
 
 void MainForm::List1_Click(int index)
@@ -168,12 +178,15 @@ void MainForm::List1_Click(int index)
         canvas().PSet(float(x), float(y), QBColor(0));
     }
     const int r = clicked.ListIndex();
+    ++m_clickDepth;
     for (TextColumn *column : m_list1)
         column->setListIndex(r);
+    --m_clickDepth;
     const double x = Val(List1(0).List(r));
     const qint16 y = toInt16(Val(List1(1).List(r)));
     canvas().PSet(float(x), float(y), QBColor(6));
-    ui->Picture1->descriptionChanged();
+    if (m_clickDepth == 0) // once for the whole chain
+        ui->Picture1->descriptionChanged();
 }
 
 void MainForm::DrawCoveringRectangle()
@@ -186,6 +199,8 @@ void MainForm::DrawCoveringRectangle()
                                      height - bounds->ymin};
     }
     ui->Picture1->descriptionChanged();
+    m_announcer->announce(m_rectangle ? describeRectangle(*m_rectangle)
+                                      : describeCount(0, MaxPoints));
 }
 
 void MainForm::Command1_Click(int index)
@@ -197,6 +212,7 @@ void MainForm::Command1_Click(int index)
     case 1:
         ClearAll();
         ui->Text1_0->clear();
+        m_announcer->announce(QStringLiteral("Точките и условието на задачата са изтрити"));
         break;
     case 2:
         DeleteSelectedPoint();
@@ -209,8 +225,11 @@ void MainForm::Command1_Click(int index)
 void MainForm::DeleteSelectedPoint()
 {
     const int r = List1(0).ListIndex();
-    if (r < 0)
+    if (r < 0) {
+        m_announcer->announce(QStringLiteral("Няма избрана точка"));
         return;
+    }
+    const QString removed = pointText(r);
     --m_pointCount;
     const double x = Val(List1(0).List(r));
     const qint32 y = toInt32(Val(List1(1).List(r)));
@@ -221,4 +240,6 @@ void MainForm::DeleteSelectedPoint()
         canvas().PSet(float(Val(List1(0).List(k))), float(toInt32(Val(List1(1).List(k)))),
                       QBColor(0));
     pointsChanged();
+    m_announcer->announce(QStringLiteral("Изтрита е %1; остават: %2")
+                              .arg(removed, describeCount(List1(0).ListCount(), MaxPoints)));
 }

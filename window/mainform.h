@@ -14,6 +14,7 @@
 #include <array>
 #include <memory>
 
+class Announcer;
 class ColumnView;
 class PictureBox;
 class QLabel;
@@ -72,6 +73,8 @@ private:
     void Form_Load();
     // The points changed: a drawn rectangle no longer covers what the lists hold.
     void pointsChanged();
+    // "Точка 2: X 250, Y 147", as the lists show that row.
+    QString pointText(int row) const;
 
     // List1(1), List2(0) and List2(1) are never shown.
     TextColumn m_x{TextColumn::Order::Unsorted, 0};
@@ -83,7 +86,9 @@ private:
     const std::array<TextColumn *, 2> m_list2{&m_sortedX, &m_sortedY};
 
     const std::unique_ptr<Ui::MainForm> ui;
+    Announcer *const m_announcer;
     qint16 m_pointCount = 0;
+    int m_clickDepth = 0; // how deep List1_Click runs nested in itself
     qint16 m_canvasHeight = 0;
     // The last rectangle Calculate drew, for assistive technology; gone with Clear.
     std::optional<DrawnRectangle> m_rectangle;

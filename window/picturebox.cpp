@@ -44,6 +44,12 @@ QString PictureBox::crosshairText() const
         .arg(m_canvas.image().height() - m_crosshair.y());
 }
 
+QString PictureBox::description() const
+{
+    const QString points = m_describe ? m_describe() : QString();
+    return m_crosshairShown ? points + QStringLiteral("; кръстче: ") + crosshairText() : points;
+}
+
 void PictureBox::descriptionChanged()
 {
     if (!QAccessible::isActive()) // nobody listens: the handlers stay as quick as they were
@@ -209,12 +215,14 @@ void PictureBox::keyPressEvent(QKeyEvent *event)
         // A press where the pupil cannot see the crosshair would be a surprise: show it first.
         if (m_crosshairShown)
             press(m_crosshair, Qt::LeftButton, event->modifiers() & ~Qt::KeypadModifier);
-        break;
+        setCrosshair(to);
+        return;
     default:
         QFrame::keyPressEvent(event);
         return;
     }
     setCrosshair(to);
+    emit crosshairMoved();
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

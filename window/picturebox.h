@@ -30,15 +30,18 @@ public:
     // Its position as the lists show points ("X 120, Y 57", Y counted upwards), or empty.
     QString crosshairText() const;
 
-    // What assistive technology reads as the canvas's description, asked for when needed.
+    // What assistive technology reads as the canvas's description, asked for when needed; while
+    // the crosshair shows, its position follows.
     void setDescription(std::function<QString()> describe) { m_describe = std::move(describe); }
-    QString description() const { return m_describe ? m_describe() : QString(); }
+    QString description() const;
     // Tells assistive technology that the description changed, or is worth saying again.
     void descriptionChanged();
 
 signals:
     // x and y name the pressed pixel, in the canvas's scale unit.
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    // A key moved the crosshair.
+    void crosshairMoved();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
