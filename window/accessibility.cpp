@@ -30,10 +30,22 @@ public:
     }
 };
 
-class AccessibleAnnouncer : public QAccessibleObject
+class AccessibleAnnouncer : public QAccessibleObject, public QAccessibleValueInterface
 {
 public:
     explicit AccessibleAnnouncer(Announcer *announcer) : QAccessibleObject(announcer) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface *>(this)
+                                                   : nullptr;
+    }
+    // Its value is what it says, so that a new sentence can go out as a value change.
+    QVariant currentValue() const override { return announcer()->text(); }
+    void setCurrentValue(const QVariant &) override {}
+    QVariant maximumValue() const override { return {}; }
+    QVariant minimumValue() const override { return {}; }
+    QVariant minimumStepSize() const override { return {}; }
 
     QAccessibleInterface *parent() const override
     {

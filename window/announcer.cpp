@@ -18,9 +18,12 @@ void Announcer::announce(const QString &text)
     if (!QAccessible::isActive())
         return;
     m_text = text;
-    // Screen readers speak a notification when it is shown.
+    // Orca speaks a notification when it is shown (AT-SPI); Qt makes a new text value of any
+    // object a notification event for UI Automation (Windows), where showing says nothing.
     QAccessibleEvent hide(this, QAccessible::ObjectHide);
     QAccessible::updateAccessibility(&hide);
     QAccessibleEvent show(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&show);
+    QAccessibleValueChangeEvent value(this, text);
+    QAccessible::updateAccessibility(&value);
 }
