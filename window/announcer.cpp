@@ -13,10 +13,8 @@ QWidget *Announcer::window() const
     return static_cast<QWidget *>(parent());
 }
 
-void Announcer::announce(const QString &text)
+void Announcer::say(const QString &text)
 {
-    if (!QAccessible::isActive())
-        return;
     m_text = text;
     // Orca speaks a notification when it is shown (AT-SPI); Qt makes a new text value of any
     // object a notification event for UI Automation (Windows), where showing says nothing.

@@ -6,6 +6,7 @@
 // notification of the window that shows itself with the sentence as its name. It has no
 // pixels, so sighted pupils see nothing of it, and it costs nothing while nobody listens.
 
+#include <QAccessible>
 #include <QObject>
 #include <QString>
 
@@ -20,8 +21,15 @@ public:
     QWidget *window() const;
     // The last sentence said, or empty.
     QString text() const { return m_text; }
-    void announce(const QString &text);
+    // Says what sentence() returns; while nobody listens, it is not even put together.
+    template <typename Sentence> void announce(Sentence &&sentence)
+    {
+        if (QAccessible::isActive())
+            say(sentence());
+    }
 
 private:
+    void say(const QString &text);
+
     QString m_text;
 };

@@ -54,7 +54,7 @@ MainForm::MainForm(QWidget *parent)
 
     connect(ui->Picture1, &PictureBox::MouseDown, this, &MainForm::Picture1_MouseDown);
     connect(ui->Picture1, &PictureBox::crosshairMoved, this,
-            [this] { m_announcer->announce(ui->Picture1->crosshairText()); });
+            [this] { m_announcer->announce([this] { return ui->Picture1->crosshairText(); }); });
     for (TextColumn *column : m_list1)
         connect(column, &TextColumn::Click, this, &MainForm::List1_Click);
     for (int i = 0; i < 3; ++i)
@@ -152,7 +152,7 @@ void MainForm::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float 
 {
     if (m_pointCount >= MaxPoints) {
         ui->Picture1->descriptionChanged(); // says again that there is no room for more
-        m_announcer->announce(describeCount(m_pointCount, MaxPoints));
+        m_announcer->announce([this] { return describeCount(m_pointCount, MaxPoints); });
         return;
     }
     canvas().setDrawWidth(5);
@@ -162,8 +162,10 @@ void MainForm::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float 
     List1(2).AddItem(rowText(float(m_canvasHeight) - y));
     ++m_pointCount;
     pointsChanged();
-    m_announcer->announce(pointText(List1(0).ListCount() - 1) + QStringLiteral("; ") +
-                          describeCount(List1(0).ListCount(), MaxPoints));
+    m_announcer->announce([this] {
+        const int n = List1(0).ListCount();
+        return pointText(n - 1) + QStringLiteral("; ") + describeCount(n, MaxPoints);
+    });
 }
 
 void MainForm::List1_Click(int index)
@@ -199,8 +201,9 @@ void MainForm::DrawCoveringRectangle()
                                      height - bounds->ymin};
     }
     ui->Picture1->descriptionChanged();
-    m_announcer->announce(m_rectangle ? describeRectangle(*m_rectangle)
-                                      : describeCount(0, MaxPoints));
+    m_announcer->announce([this] {
+        return m_rectangle ? describeRectangle(*m_rectangle) : describeCount(0, MaxPoints);
+    });
 }
 
 void MainForm::Command1_Click(int index)
@@ -212,7 +215,8 @@ void MainForm::Command1_Click(int index)
     case 1:
         ClearAll();
         ui->Text1_0->clear();
-        m_announcer->announce(QStringLiteral("Точките и условието на задачата са изтрити"));
+        m_announcer->announce(
+            [] { return QStringLiteral("Точките и условието на задачата са изтрити"); });
         break;
     case 2:
         DeleteSelectedPoint();
@@ -226,10 +230,10 @@ void MainForm::DeleteSelectedPoint()
 {
     const int r = List1(0).ListIndex();
     if (r < 0) {
-        m_announcer->announce(QStringLiteral("Няма избрана точка"));
+        m_announcer->announce([] { return QStringLiteral("Няма избрана точка"); });
         return;
     }
-    const QString removed = pointText(r);
+    const QString removed = QAccessible::isActive() ? pointText(r) : QString(); // to be said
     --m_pointCount;
     const double x = Val(List1(0).List(r));
     const qint32 y = toInt32(Val(List1(1).List(r)));
@@ -240,6 +244,8 @@ void MainForm::DeleteSelectedPoint()
         canvas().PSet(float(Val(List1(0).List(k))), float(toInt32(Val(List1(1).List(k)))),
                       QBColor(0));
     pointsChanged();
-    m_announcer->announce(QStringLiteral("Изтрита е %1; остават: %2")
-                              .arg(removed, describeCount(List1(0).ListCount(), MaxPoints)));
+    m_announcer->announce([&] {
+        return QStringLiteral("Изтрита е %1; остават: %2")
+            .arg(removed, describeCount(List1(0).ListCount(), MaxPoints));
+    });
 }
