@@ -43,9 +43,8 @@ MainForm::MainForm(QWidget *parent)
     setWindowIcon(QPixmap::fromImage(icon.read()));
     ui->List1_0->setColumn(&List1(0));
     ui->List1_2->setColumn(&List1(2));
-    const auto describePoint = [this](int row) { return pointText(row); };
-    List1(0).setAccessibleRowText(describePoint);
-    List1(2).setAccessibleRowText(describePoint);
+    for (TextColumn *shown : {&List1(0), &List1(2)})
+        shown->setAccessibleRowText([this](int row) { return pointText(row); });
     ui->Picture1->setDescription(
         [this] { return describePoints(List1(0), List1(2), MaxPoints, m_rectangle); });
     // The layout is fixed, so the canvas image takes its final size here, once.
@@ -233,7 +232,10 @@ void MainForm::DeleteSelectedPoint()
         m_announcer->announce([] { return QStringLiteral("Няма избрана точка"); });
         return;
     }
-    const QString removed = QAccessible::isActive() ? pointText(r) : QString(); // to be said
+    m_announcer->announce([&] {
+        return QStringLiteral("Изтрита е %1; остават: %2")
+            .arg(pointText(r), describeCount(List1(0).ListCount() - 1, MaxPoints));
+    });
     --m_pointCount;
     const double x = Val(List1(0).List(r));
     const qint32 y = toInt32(Val(List1(1).List(r)));
@@ -244,8 +246,4 @@ void MainForm::DeleteSelectedPoint()
         canvas().PSet(float(Val(List1(0).List(k))), float(toInt32(Val(List1(1).List(k)))),
                       QBColor(0));
     pointsChanged();
-    m_announcer->announce([&] {
-        return QStringLiteral("Изтрита е %1; остават: %2")
-            .arg(removed, describeCount(List1(0).ListCount(), MaxPoints));
-    });
 }
