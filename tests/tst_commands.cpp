@@ -207,27 +207,43 @@ void TestCommands::keyboardSessionDrawsAsMouseSession()
 {
     using K = QKeyCombination;
     const Qt::KeyboardModifier shift = Qt::ShiftModifier;
+    // Shift+Tab from the description reaches the canvas, with the crosshair at its centre.
+    const QRect area = QRect(QPoint(), MainForm().Picture1()->contentsRect().size());
+    const QPoint c = area.center();
+    const int right = area.right(), bottom = area.bottom();
+    const auto at = [&](int x, int y) {
+        return QString("X %1, Y %2").arg(x).arg(area.height() - y);
+    };
+    const QString bounds =
+        QString("правоъгълник: X от 0 до %1, Y от 1 до %2").arg(right).arg(area.height());
     const QList<Step> steps = {
-        // Shift+Tab from the description reaches the canvas: the crosshair starts at (167, 88).
         {{K(shift, Qt::Key_Tab), K(shift, Qt::Key_Left), K(shift, Qt::Key_Left), K(Qt::Key_Space)},
-         [](FormDriver &d) { d.press(147, 88); },
-         "1 точка; кръстче: X 147, Y 89"},
+         [&](FormDriver &d) { d.press(c.x() - 20, c.y()); },
+         "1 точка; кръстче: " + at(c.x() - 20, c.y())},
         {{K(Qt::Key_Home), K(shift, Qt::Key_Down), K(shift, Qt::Key_Down), K(Qt::Key_Left),
           K(Qt::Key_Return)},
-         [](FormDriver &d) { d.press(0, 108); },
-         "2 точки; кръстче: X 0, Y 69"},
+         [&](FormDriver &d) { d.press(0, c.y() + 20); },
+         "2 точки; кръстче: " + at(0, c.y() + 20)},
         {{K(Qt::Key_End), K(Qt::Key_PageUp), K(Qt::Key_Up), K(Qt::KeypadModifier, Qt::Key_Enter)},
-         [](FormDriver &d) { d.press(334, 0); },
-         "3 точки; кръстче: X 334, Y 177"},
+         [&](FormDriver &d) { d.press(right, 0); },
+         "3 точки; кръстче: " + at(right, 0)},
+        // The last row and column are the pupil's too, and the crosshair stops on them.
+        {{K(Qt::Key_PageDown), K(shift, Qt::Key_Right), K(Qt::Key_Down), K(Qt::Key_Space)},
+         [&](FormDriver &d) { d.press(right, bottom); },
+         "4 точки; кръстче: " + at(right, bottom)},
         {{K(shift, Qt::Key_Tab), K(Qt::Key_Down), K(Qt::Key_Down)},
          [](FormDriver &d) { d.clickRow(d.form.List1View(2), 1); },
-         "3 точки; избрана точка 2: X 0, Y 69"},
+         "4 точки; избрана точка 2: " + at(0, c.y() + 20)},
         {{K(shift, Qt::Key_Tab), K(shift, Qt::Key_Tab), K(shift, Qt::Key_Tab), K(Qt::Key_Return)},
          [](FormDriver &d) { d.clickButton(0); },
-         "3 точки; избрана точка 2: X 0, Y 69; правоъгълник: X от 0 до 334, Y от 69 до 177"},
-        {{K(Qt::Key_Tab), K(Qt::Key_Tab), K(Qt::Key_Return)},
+         "4 точки; избрана точка 2: " + at(0, c.y() + 20) + "; " + bounds},
+        // Choosing a row changes no point: the rectangle still covers them all.
+        {{K(shift, Qt::Key_Tab), K(Qt::Key_Down)},
+         [](FormDriver &d) { d.clickRow(d.form.List1View(0), 2); },
+         "4 точки; избрана точка 3: " + at(right, 0) + "; " + bounds},
+        {{K(Qt::Key_Tab), K(Qt::Key_Tab), K(Qt::Key_Tab), K(Qt::Key_Return)},
          [](FormDriver &d) { d.clickButton(2); },
-         "2 точки; правоъгълникът е начертан за предишните точки"},
+         "3 точки; правоъгълникът е начертан за предишните точки"},
         {{K(shift, Qt::Key_Tab), K(Qt::Key_Space)},
          [](FormDriver &d) { d.clickButton(1); },
          "няма точки"},

@@ -30,9 +30,6 @@ constexpr Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::Midd
                                        Qt::BackButton, Qt::ForwardButton};
 constexpr Qt::Key listKeys[] = {Qt::Key_Up,  Qt::Key_Down,   Qt::Key_Home,
                                 Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
-constexpr int frame = 2;
-constexpr QSize inner(335, 177);
-constexpr QSize box(339, 181);
 
 QString describe(const Event &e)
 {
@@ -153,8 +150,9 @@ public:
         switch (e.kind) {
         case Event::Press: {
             click(form.Picture1(), buttons[e.c], QPoint(e.a, e.b));
-            const QPoint pixel(e.a - frame, e.b - frame);
-            if (QRect(QPoint(), inner).contains(pixel))
+            const QRect inner = form.Picture1()->contentsRect();
+            const QPoint pixel = QPoint(e.a, e.b) - inner.topLeft();
+            if (QRect(QPoint(), inner.size()).contains(pixel))
                 model.press(pixel);
             break;
         }
@@ -197,6 +195,7 @@ public:
         const qsizetype n = model.points.size();
         if (form.PointCount() != n)
             return QString("PointCount %1, expected %2").arg(form.PointCount()).arg(n);
+        const int height = form.Picture1()->contentsRect().height();
         for (int c = 0; c < 3; ++c) {
             const TextColumn &column = form.List1(c);
             if (column.ListCount() != n)
@@ -211,7 +210,7 @@ public:
                     .arg(model.selected);
             for (int r = 0; r < n; ++r) {
                 const QPoint p = model.points.at(r);
-                const int expected = c == 0 ? p.x() : c == 1 ? p.y() : inner.height() - p.y();
+                const int expected = c == 0 ? p.x() : c == 1 ? p.y() : height - p.y();
                 if (column.List(r) != QString::number(expected))
                     return QString("List1(%1) row %2 is '%3', expected %4")
                         .arg(c)
@@ -282,7 +281,11 @@ public:
 class EventSource
 {
 public:
-    explicit EventSource(quint32 seed) : random(seed) {}
+    // Presses land across a picture box of the given size and frame.
+    EventSource(quint32 seed, const QFrame &box)
+        : random(seed), box(box.size()), frame(box.frameWidth())
+    {
+    }
 
     Event next()
     {
@@ -351,6 +354,8 @@ private:
     }
 
     QRandomGenerator random;
+    QSize box;
+    int frame;
     int runLeft = 0;
     Event::Kind runKind = Event::Press;
 };
@@ -406,9 +411,9 @@ void TestRandomSession::windowFollowsModel()
 {
     const auto seed = quint32(fromEnvironment("RANDOM_SESSION_SEED", 20261208));
     const int count = fromEnvironment("RANDOM_SESSION_EVENTS", 20000);
-    EventSource source(seed);
     QList<Event> events;
     Session session;
+    EventSource source(seed, *session.form.Picture1());
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < count; ++i) {
