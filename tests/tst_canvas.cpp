@@ -206,16 +206,16 @@ void TestCanvas::clsFillsWithBackColor()
 void TestCanvas::scaleModeSetsUnit()
 {
     Canvas canvas;
-    canvas.resize({335, 177});
+    canvas.resize({200, 100});
     QCOMPARE(canvas.ScaleMode(), Canvas::ScaleUnit::Twips);
-    QCOMPARE(canvas.ScaleHeight(), 177.0F * 15);
+    QCOMPARE(canvas.ScaleHeight(), 100.0F * 15);
     canvas.setBackColor(white);
     canvas.Cls();
     canvas.PSet(150, 300); // twips
     QCOMPARE(setPixels(canvas.image()), QList<QPoint>{QPoint(10, 20)});
     canvas.setScaleMode(Canvas::ScaleUnit::Pixels);
-    QCOMPARE(canvas.ScaleWidth(), 335.0F);
-    QCOMPARE(canvas.ScaleHeight(), 177.0F);
+    QCOMPARE(canvas.ScaleWidth(), 200.0F);
+    QCOMPARE(canvas.ScaleHeight(), 100.0F);
     QCOMPARE(canvas.fromPixels(7), 7.0F);
 }
 

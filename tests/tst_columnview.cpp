@@ -31,19 +31,22 @@ struct Fixture
         const auto rows = view.selectionModel()->selectedRows();
         return rows.size() == 1 ? rows.first().row() : -1;
     }
-    // Whether the row is painted as chosen: mostly highlight, with text that stands out on it.
+    // Whether the row is painted as chosen: mostly highlight, with text in the style's colour
+    // for text on it; inside the focus ring, which has both black and white.
     bool shownChosen(int row)
     {
-        const QRect rect = view.visualRect(column.index(row, 0));
+        const QRect rect = view.visualRect(column.index(row, 0)).adjusted(2, 2, -2, -2);
         const QImage image = view.viewport()->grab(rect).toImage();
-        const QRgb highlight = view.palette().color(QPalette::Active, QPalette::Highlight).rgb();
+        const QPalette &palette = view.palette();
+        const QRgb highlight = palette.color(QPalette::Active, QPalette::Highlight).rgb();
+        const QRgb onHighlight = palette.color(QPalette::Active, QPalette::HighlightedText).rgb();
         int fill = 0;
         int text = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
                 const QRgb pixel = image.pixel(x, y);
                 fill += pixel == highlight;
-                text += std::abs(qGray(pixel) - qGray(highlight)) > 100;
+                text += std::abs(qGray(pixel) - qGray(onHighlight)) < 40;
             }
         return fill > image.width() * image.height() / 2 && text > 5;
     }

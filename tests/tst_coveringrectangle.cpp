@@ -11,13 +11,14 @@
 namespace {
 
 constexpr QRgb white = 0xffffffff;
+constexpr QSize canvasSize(320, 180);
 
 // The columns and canvas the rectangle is drawn from, with the given points entered.
 struct Scene
 {
     explicit Scene(const QList<QPoint> &points)
     {
-        canvas.resize({335, 177});
+        canvas.resize(canvasSize);
         canvas.setScaleMode(Canvas::ScaleUnit::Pixels);
         canvas.Cls();
         canvas.setDrawWidth(5);
@@ -110,7 +111,7 @@ void TestCoveringRectangle::outlineLiesOnBoundingBox_data()
     QTest::newRow("equal X") << QList<QPoint>{{60, 10}, {60, 100}, {200, 40}}
                              << QRect(QPoint(60, 10), QPoint(200, 100));
     QTest::newRow("canvas corners")
-        << QList<QPoint>{{0, 0}, {334, 176}} << QRect(QPoint(0, 0), QPoint(334, 176));
+        << QList<QPoint>{{0, 0}, {319, 179}} << QRect(QPoint(0, 0), QPoint(319, 179));
 }
 
 void TestCoveringRectangle::outlineLiesOnBoundingBox()

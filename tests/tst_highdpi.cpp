@@ -20,10 +20,12 @@ void TestHighDpi::layoutKeepsLogicalGeometry()
 {
     FormDriver d;
     QCOMPARE(d.form.devicePixelRatio(), 2.0);
-    QCOMPARE(d.form.size(), QSize(461, 365));
-    QCOMPARE(d.form.Picture1()->geometry(), QRect(8, 56, 339, 181));
-    QCOMPARE(d.form.canvas().image().size(), QSize(335, 177));
-    QCOMPARE(d.form.CanvasHeight(), 177);
+    const MainForm laidOut; // as the form lays itself out, before any screen is involved
+    QCOMPARE(d.form.size(), laidOut.size());
+    QCOMPARE(d.form.Picture1()->geometry(), laidOut.Picture1()->geometry());
+    const QSize inner = laidOut.Picture1()->contentsRect().size();
+    QCOMPARE(d.form.canvas().image().size(), inner);
+    QCOMPARE(d.form.CanvasHeight(), inner.height());
 }
 
 void TestHighDpi::canvasIsScaledWithoutBlur()
@@ -34,16 +36,18 @@ void TestHighDpi::canvasIsScaledWithoutBlur()
     d.form.canvas().setDrawStyle(Canvas::LineStyle::DashDot);
     d.form.canvas().Line(10, 120, 300, 120);
     const QImage shown = d.form.Picture1()->grab().toImage();
-    QCOMPARE(shown.size(), QSize(678, 362));
+    QCOMPARE(shown.size(), d.form.Picture1()->size() * 2);
     // Every device pixel of the inner area is exactly one of the image's colours.
-    for (int y = 4; y < 358; ++y)
-        for (int x = 4; x < 674; ++x)
+    const QRect inner = d.form.Picture1()->contentsRect();
+    for (int y = 2 * inner.top(); y <= 2 * inner.bottom() + 1; ++y)
+        for (int x = 2 * inner.left(); x <= 2 * inner.right() + 1; ++x)
             QVERIFY(shown.pixel(x, y) == QBColor(0) || shown.pixel(x, y) == QBColor(15));
     // A logical pixel is a 2 x 2 block: the dot's centre and the line's first pixel.
     for (const QPoint &logical : {QPoint(100, 50), QPoint(10, 120)})
         for (int dy = 0; dy < 2; ++dy)
             for (int dx = 0; dx < 2; ++dx)
-                QCOMPARE(shown.pixel(2 * (2 + logical.x()) + dx, 2 * (2 + logical.y()) + dy),
+                QCOMPARE(shown.pixel(2 * (inner.left() + logical.x()) + dx,
+                                     2 * (inner.top() + logical.y()) + dy),
                          QBColor(0));
 }
 
@@ -51,7 +55,8 @@ void TestHighDpi::fractionalPositionsGiveWholePixels()
 {
     FormDriver d;
     QSignalSpy presses(d.form.Picture1(), &PictureBox::MouseDown);
-    const QPointF at(2 + 10.5, 2 + 20.99); // half device pixels into the pixel
+    // Half device pixels into the pixel.
+    const QPointF at = d.form.Picture1()->contentsRect().topLeft() + QPointF(10.5, 20.99);
     QMouseEvent press(QEvent::MouseButtonPress, at, d.form.Picture1()->mapToGlobal(at),
                       Qt::LeftButton, Qt::LeftButton, {});
     QApplication::sendEvent(d.form.Picture1(), &press);

@@ -44,7 +44,6 @@ private slots:
     void focusStartsInDescriptionAndFollowsOrder();
     void focusIsShown_data();
     void focusIsShown();
-    void canvasReportsInnerPixelsOnly_data();
     void canvasReportsInnerPixelsOnly();
     void canvasRepaintsFromItsImage();
     void drawingRepaintsOnlyWhatChanged();
@@ -68,7 +67,8 @@ void TestMainForm::cleanup()
 void TestMainForm::startsCleared()
 {
     QCOMPARE(form->PointCount(), 0);
-    QCOMPARE(form->CanvasHeight(), 177);
+    const QSize inner = form->Picture1()->contentsRect().size(); // as the layout has it
+    QCOMPARE(form->CanvasHeight(), inner.height());
     for (int i = 0; i < 3; ++i)
         QCOMPARE(form->List1(i).ListCount(), 0);
     for (int i = 0; i < 2; ++i)
@@ -77,7 +77,7 @@ void TestMainForm::startsCleared()
     QCOMPARE(canvas.ScaleMode(), Canvas::ScaleUnit::Pixels);
     QCOMPARE(canvas.DrawWidth(), 5);
     QCOMPARE(canvas.DrawStyle(), Canvas::LineStyle::DashDotDot);
-    QCOMPARE(canvas.image().size(), QSize(335, 177));
+    QCOMPARE(canvas.image().size(), inner);
     QImage white(canvas.image().size(), canvas.image().format());
     white.fill(Qt::white);
     QCOMPARE(canvas.image(), white);
@@ -120,11 +120,16 @@ void TestMainForm::windowIsFixed()
     QCOMPARE(form->minimumSize(), form->maximumSize());
     QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(form->windowFlags() & Qt::CustomizeWindowHint); // or Qt adds the maximise box
+    QVERIFY(form->windowFlags() & Qt::WindowMinimizeButtonHint);
+    const QSize fixed = form->size();
     for (Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
         form->setWindowState(state);
         QTRY_COMPARE(form->windowState(), Qt::WindowNoState);
-        QCOMPARE(form->size(), QSize(461, 365));
+        QCOMPARE(form->size(), fixed);
     }
+    form->setWindowState(Qt::WindowMinimized); // and that one stays
+    QTest::qWait(20);
+    QCOMPARE(form->windowState(), Qt::WindowMinimized);
 }
 
 void TestMainForm::colours_data()
@@ -224,16 +229,23 @@ void TestMainForm::focusIsShown()
     auto *widget = form->findChild<QWidget *>(name);
     if (inset < 0)
         inset = static_cast<QFrame *>(widget)->frameWidth() - 1;
-    // Black and white pixels take turns along the ring's top edge, whatever lies beneath.
+    // Black and white pixels take turns along each side of the ring, whatever lies beneath.
     const auto dotted = [&] {
         const QImage shown = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        for (int x = inset; x < shown.width() - inset - 1; ++x) {
-            const QRgb pixel = shown.pixel(x, inset);
-            if ((pixel != qRgb(0, 0, 0) && pixel != qRgb(255, 255, 255)) ||
-                pixel == shown.pixel(x + 1, inset))
-                return false;
-        }
-        return true;
+        const QRect ring = shown.rect().adjusted(inset, inset, -inset, -inset);
+        const auto alternates = [&](QPoint from, QPoint step, int count) {
+            for (int i = 0; i + 1 < count; ++i) {
+                const QRgb pixel = shown.pixel(from + i * step);
+                if ((pixel != qRgb(0, 0, 0) && pixel != qRgb(255, 255, 255)) ||
+                    pixel == shown.pixel(from + (i + 1) * step))
+                    return false;
+            }
+            return true;
+        };
+        return alternates(ring.topLeft(), {1, 0}, ring.width()) &&
+               alternates(ring.bottomLeft(), {1, 0}, ring.width()) &&
+               alternates(ring.topLeft(), {0, 1}, ring.height()) &&
+               alternates(ring.topRight(), {0, 1}, ring.height());
     };
     QVERIFY(!dotted());
     widget->setFocus(Qt::OtherFocusReason); // not by Tab: no crosshair on the canvas
@@ -243,52 +255,82 @@ void TestMainForm::focusIsShown()
     QCOMPARE(inner.convertToFormat(image.format()), image); // the mark stays off the drawing
 }
 
-void TestMainForm::canvasReportsInnerPixelsOnly_data()
-{
-    QTest::addColumn<QPoint>("at"); // in the picture box, frame included
-    QTest::addColumn<QPoint>("pixel");
-    QTest::newRow("inner top left") << QPoint(2, 2) << QPoint(0, 0);
-    QTest::newRow("inner bottom right") << QPoint(336, 178) << QPoint(334, 176);
-    QTest::newRow("middle") << QPoint(102, 52) << QPoint(100, 50);
-    QTest::newRow("frame left") << QPoint(1, 50) << QPoint(-1, -1);
-    QTest::newRow("frame bottom") << QPoint(50, 179) << QPoint(-1, -1);
-    QTest::newRow("frame right") << QPoint(337, 20) << QPoint(-1, -1);
-}
-
 void TestMainForm::canvasReportsInnerPixelsOnly()
 {
-    QFETCH(QPoint, at);
-    QFETCH(QPoint, pixel);
-    QSignalSpy presses(form->Picture1(), &PictureBox::MouseDown);
-    QTest::mousePress(form->Picture1(), Qt::RightButton, Qt::ShiftModifier, at);
-    if (pixel.x() < 0) {
-        QCOMPARE(presses.count(), 0);
-        return;
+    const QRect inner = form->Picture1()->contentsRect(); // in the picture box
+    const QPoint outside(-1, -1);
+    // Where the picture box is pressed, and the pixel it reports.
+    const QList<std::pair<QPoint, QPoint>> presses = {
+        {inner.topLeft(), {0, 0}},
+        {inner.bottomRight(), inner.bottomRight() - inner.topLeft()},
+        {inner.topLeft() + QPoint(100, 50), {100, 50}},
+        {{inner.left() - 1, 50}, outside}, // on the frame
+        {{50, inner.bottom() + 1}, outside},
+        {{inner.right() + 1, 20}, outside},
+    };
+    for (const auto &[at, pixel] : presses) {
+        QSignalSpy spy(form->Picture1(), &PictureBox::MouseDown);
+        QTest::mouseClick(form->Picture1(), Qt::RightButton, Qt::ShiftModifier, at);
+        if (pixel == outside) {
+            QCOMPARE(spy.count(), 0);
+            continue;
+        }
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
+        QCOMPARE(spy.at(0).at(1).value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);
+        QCOMPARE(spy.at(0).at(2).toFloat(), float(pixel.x()));
+        QCOMPARE(spy.at(0).at(3).toFloat(), float(pixel.y()));
     }
-    QCOMPARE(presses.count(), 1);
-    QCOMPARE(presses.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
-    QCOMPARE(presses.at(0).at(1).value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);
-    QCOMPARE(presses.at(0).at(2).toFloat(), float(pixel.x()));
-    QCOMPARE(presses.at(0).at(3).toFloat(), float(pixel.y()));
 }
 
 void TestMainForm::canvasRepaintsFromItsImage()
 {
+    PictureBox *picture = form->Picture1();
+    const QRect area = picture->contentsRect();
+    const QPoint o = area.topLeft();
     form->canvas().PSet(10, 20, qRgb(128, 128, 0));
-    const QImage shown = form->Picture1()->grab().toImage();
-    QCOMPARE(shown.pixel(2 + 10, 2 + 20), qRgb(128, 128, 0));
-    QCOMPARE(shown.pixel(2 + 10, 2 + 23), qRgb(255, 255, 255));
+    const QImage shown = picture->grab().toImage();
+    QCOMPARE(shown.pixel(o + QPoint(10, 20)), qRgb(128, 128, 0));
+    QCOMPARE(shown.pixel(o + QPoint(10, 23)), qRgb(255, 255, 255));
 
-    // The keyboard crosshair, at the centre (167, 88), inverts what it covers on the screen
-    // and leaves the image as it was.
-    form->canvas().PSet(163, 88, qRgb(128, 128, 0)); // under the left arm
+    // What the screen shows of the inner area: a grab would paint all of it anew.
+    const auto onScreen = [&] {
+        QCoreApplication::processEvents();
+        const QImage screen = form->screen()->grabWindow(form->winId()).toImage();
+        return screen.copy(area.translated(picture->pos())).convertToFormat(QImage::Format_RGB32);
+    };
+    // The keyboard crosshair, at the centre, inverts what it covers on the screen and leaves
+    // the image as it was.
+    const QPoint c = form->canvas().image().rect().center();
+    form->canvas().PSet(c.x() - 4, c.y(), qRgb(128, 128, 0)); // under the left arm
     const QImage image = form->canvas().image();
-    form->Picture1()->setFocus(Qt::TabFocusReason);
-    const QImage crossed = form->Picture1()->grab().toImage();
-    QCOMPARE(crossed.pixel(2 + 163, 2 + 88), qRgb(127, 127, 255));
-    QCOMPARE(crossed.pixel(2 + 170, 2 + 88), qRgb(0, 0, 0));
-    QCOMPARE(crossed.pixel(2 + 167, 2 + 88), qRgb(255, 255, 255)); // the pixel itself shows
+    onScreen();
+    picture->setFocus(Qt::TabFocusReason);
+    const QImage crossed = onScreen();
+    QCOMPARE(crossed.pixel(c - QPoint(4, 0)), qRgb(127, 127, 255));
+    QCOMPARE(crossed.pixel(c + QPoint(3, 0)), qRgb(0, 0, 0));
+    QCOMPARE(crossed.pixel(c), qRgb(255, 255, 255)); // the pixel itself shows
     QCOMPARE(form->canvas().image(), image);
+
+    // Moved to the bottom right corner, the label turns to the crosshair's upper left, within
+    // 20 pixels of the edges and whole: its fill has the black border below and to the right.
+    // Above it, the screen shows the image again.
+    QTest::keyClick(picture, Qt::Key_End);
+    QTest::keyClick(picture, Qt::Key_PageDown);
+    const QImage corner = onScreen();
+    QRect label;
+    for (int y = 0; y < corner.height(); ++y)
+        for (int x = 0; x < corner.width(); ++x)
+            if (corner.pixel(x, y) == qRgb(255, 255, 225))
+                label |= QRect(x, y, 1, 1);
+    QVERIFY(label.right() > area.width() - 20 && label.bottom() > area.height() - 20);
+    QVERIFY(corner.rect().contains(label.bottomRight() + QPoint(1, 1)));
+    QCOMPARE(corner.pixel(label.right() + 1, label.center().y()), qRgb(0, 0, 0));
+    QCOMPARE(corner.pixel(label.center().x(), label.bottom() + 1), qRgb(0, 0, 0));
+    const QRect above(0, 0, area.width(), label.top() - 1);
+    QCOMPARE(corner.copy(above), image.convertToFormat(QImage::Format_RGB32).copy(above));
+    QTest::keyClick(picture, Qt::Key_Tab); // and away: the image again
+    QCOMPARE(onScreen(), image.convertToFormat(QImage::Format_RGB32));
 }
 
 namespace {
