@@ -18,6 +18,7 @@ struct FormDriver
     FormDriver()
     {
         form.show();
+        form.activateWindow(); // no window manager (Xvfb) does it for us
         // A check here would end only the constructor, and the test would go on without the
         // window; nothing after this can mean anything, so the whole test stops.
         if (!QTest::qWaitForWindowActive(&form))

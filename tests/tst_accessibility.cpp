@@ -1,10 +1,23 @@
 // SPDX-FileCopyrightText: 2026 Covering Rectangle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "announcer.h"
 #include "formdriver.h"
 
 #include <QAccessible>
 #include <QSignalSpy>
+#include <algorithm>
+
+namespace {
+
+QList<std::pair<QAccessible::Event, QObject *>> raised; // what the window told
+
+void record(QAccessibleEvent *event)
+{
+    raised.append({event->type(), event->object()});
+}
+
+} // namespace
 
 class TestAccessibility : public QObject
 {
@@ -17,6 +30,7 @@ private slots:
     void rowSelectedByAssistiveTechnologyReachesColumns();
     void screenReaderReadsCanvas();
     void deletingChosenRowMakesNoRowCurrent();
+    void actionsRaiseEventsOnce();
 };
 
 void TestAccessibility::controlsHaveNamesAndRoles_data()
@@ -143,6 +157,62 @@ void TestAccessibility::deletingChosenRowMakesNoRowCurrent()
     for (const QList<QVariant> &change : std::as_const(current))
         QVERIFY(!change.at(0).toModelIndex().isValid());
     QVERIFY(!d.form.List1View(2)->currentIndex().isValid());
+}
+
+// What each action tells assistive technology, where a test can listen (not offscreen): the
+// drawing area's description changes once, the announcer shows once, and never a list without
+// the focus takes it.
+void TestAccessibility::actionsRaiseEventsOnce()
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        QSKIP("nothing listens to accessibility offscreen");
+    FormDriver d;
+    // The platform finds out whether anybody listens (on Linux, an accessibility bus).
+    if (!QTest::qWaitFor([] { return QAccessible::isActive(); }, 3000))
+        QSKIP("nothing listens to accessibility here");
+    QAccessible::installUpdateHandler(record);
+    PictureBox *picture = d.form.Picture1();
+    QObject *announcer = d.form.findChild<Announcer *>();
+    struct Told
+    {
+        int description, announced, crosshair, otherListFocus;
+    };
+    const auto after = [&](auto &&action) {
+        raised.clear();
+        action();
+        QTest::qWait(Announcer::Quiet + 50);
+        const auto count = [&](QAccessible::Event type, QObject *object) {
+            return int(std::count(raised.cbegin(), raised.cend(), std::pair(type, object)));
+        };
+        return Told{count(QAccessible::DescriptionChanged, picture),
+                    count(QAccessible::ObjectShow, announcer),
+                    count(QAccessible::ValueChanged, picture),
+                    count(QAccessible::Focus, d.form.List1View(0))};
+    };
+    const auto key = [&](Qt::Key k, int times = 1) {
+        return [=] {
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(QApplication::focusWidget(), k);
+        };
+    };
+    const auto told = [](const Told &t) {
+        return QList<int>{t.description, t.announced, t.crosshair, t.otherListFocus};
+    };
+    QCOMPARE(told(after([&] { QTest::keyClick(d.form.Text1(), Qt::Key_Tab, Qt::ShiftModifier); })),
+             (QList<int>{0, 0, 1, 0})); // the description already says where the crosshair is
+    QCOMPARE(told(after(key(Qt::Key_Right, 3))), (QList<int>{0, 1, 3, 0}));
+    QCOMPARE(told(after(key(Qt::Key_Space))), (QList<int>{1, 1, 0, 0}));
+    QCOMPARE(told(after([&] {
+                 d.press(10, 10); // hides the crosshair
+                 d.press(20, 10);
+                 d.form.List1View(2)->setFocus();
+             })),
+             (QList<int>{2, 1, 1, 0})); // the two entries are said as one
+    QCOMPARE(told(after(key(Qt::Key_Down))), (QList<int>{1, 0, 0, 0}));
+    QCOMPARE(told(after([&] { d.clickButton(0); })), (QList<int>{1, 1, 0, 0}));
+    QCOMPARE(told(after([&] { d.clickButton(2); })), (QList<int>{1, 1, 0, 0}));
+    QCOMPARE(told(after([&] { d.clickButton(1); })), (QList<int>{1, 1, 0, 0}));
+    QAccessible::installUpdateHandler(nullptr);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -137,12 +137,16 @@ QRect PictureBox::crosshairArea() const
 
 void PictureBox::setCrosshair(std::optional<QPoint> pixel)
 {
+    const QRect area = m_canvas.image().rect();
+    if (pixel)
+        pixel = QPoint(std::clamp(pixel->x(), area.left(), area.right()),
+                       std::clamp(pixel->y(), area.top(), area.bottom()));
+    if (pixel == crosshair())
+        return; // nothing to repaint or to tell
     const QRect before = crosshairArea();
     m_crosshairShown = pixel.has_value();
     if (pixel) {
-        const QRect area = m_canvas.image().rect();
-        m_crosshair = {std::clamp(pixel->x(), area.left(), area.right()),
-                       std::clamp(pixel->y(), area.top(), area.bottom())};
+        m_crosshair = *pixel;
         qApp->installEventFilter(this); // any mouse press hides it
     } else {
         qApp->removeEventFilter(this);
