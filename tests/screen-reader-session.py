@@ -18,30 +18,47 @@ import sys
 import tempfile
 import time
 
-# Keys, then what Orca must say of them, and what it must not. The crosshair starts at the
-# centre of the drawing area, (167, 88) on the image, Y 89 as the lists count.
-STEPS = [
-    ("shift+Tab", ["Поле за рисуване", "канава", "няма точки", "кръстче: X 167, Y 89"], []),
-    ("Right", ["X 168, Y 89"], []),
-    ("shift+Left shift+Left shift+Left", ["X 138, Y 89"], []),
-    ("space", ["Точка 1: X 138, Y 89; 1 точка"], []),
-    ("End", ["X 334, Y 89"], []),
-    ("Page_Down", ["X 334, Y 1"], []),
-    ("Home", ["X 0, Y 1"], []),
-    ("Page_Up", ["X 0, Y 177"], []),
-    ("shift+Down Return", ["X 0, Y 167", "Точка 2: X 0, Y 167; 2 точки"], []),
-    (" ".join(["space"] * 21), ["Точка 23: X 0, Y 167; 23 точки са въведени; няма място"], []),
-    ("space", ["23 точки са въведени; няма място за още"], ["Точка 24"]),
-    ("shift+Tab", ["Ординати на точките (Ос Y)"], []),
-    ("Down", ["Точка 1: X 138, Y 89"], ["Абсциси"]),
-    ("shift+Tab shift+Tab shift+Tab shift+Tab", ["Абсциси на точките (Ос X)"], []),
-    ("Down", ["Точка 2: X 0, Y 167"], ["Ординати"]),
-    ("Tab Return", ["правоъгълник: X от 0 до 138, Y от 89 до 167"], []),
-    ("Tab Tab Return", ["Изтрита е Точка 2: X 0, Y 167; остават: 22 точки"], []),
-    ("Return", ["Няма избрана точка"], []),
-    ("shift+Tab space", ["Точките и условието на задачата са изтрити"], []),
-    ("shift+Tab Return", ["няма точки"], ["правоъгълник:"]),
-]
+
+def layout():
+    """The figures scripts find the window's parts by."""
+    path = os.path.join(os.path.dirname(__file__), "..", "packaging", "layout")
+    with open(path, encoding="utf-8") as file:
+        pairs = (line.strip().split("=", 1) for line in file if "=" in line)
+        return {name: value.strip('"') for name, value in pairs}
+
+
+def steps(width, height):
+    """Keys, then what Orca must say of them, and what it must not. The crosshair starts at the
+    centre of the drawing area; the lists count Y upwards from its bottom edge."""
+    cx, cy = (width - 1) // 2, (height - 1) // 2
+    first = f"X {cx - 29}, Y {height - cy}"  # entered after moving left 29 pixels
+    second = f"X 0, Y {height - 10}"  # 10 pixels below the top left corner
+    return [
+        ("shift+Tab", ["Поле за рисуване", "канава", "няма точки",
+                       f"кръстче: X {cx}, Y {height - cy}"], []),
+        ("Right", [f"X {cx + 1}, Y {height - cy}"], []),
+        ("shift+Left shift+Left shift+Left", [first], []),
+        ("space", [f"Точка 1: {first}; 1 точка"], []),
+        ("End", [f"X {width - 1}, Y {height - cy}"], []),
+        ("Page_Down", [f"X {width - 1}, Y 1"], []),
+        ("Home", ["X 0, Y 1"], []),
+        ("Page_Up", [f"X 0, Y {height}"], []),
+        ("shift+Down Return", [f"Точка 2: {second}; 2 точки"], []),
+        (" ".join(["space"] * 21), [f"Точка 23: {second}; 23 точки са въведени; няма място"], []),
+        ("space", ["23 точки са въведени; няма място за още"], ["Точка 24"]),
+        ("shift+Tab", ["Ординати на точките (Ос Y)"], []),
+        ("Down", [f"Точка 1: {first}"], ["Абсциси"]),
+        ("shift+Tab shift+Tab shift+Tab shift+Tab", ["Абсциси на точките (Ос X)"], []),
+        ("Down", [f"Точка 2: {second}"], ["Ординати"]),
+        ("Tab Return", [f"правоъгълник: X от 0 до {cx - 29}, Y от {height - cy} до {height - 10}"],
+         []),
+        ("Tab Tab Return", [f"Изтрита е Точка 2: {second}; остават: 22 точки"], []),
+        ("Return", ["Няма избрана точка"], []),
+        ("shift+Tab space", ["Точките и условието на задачата са изтрити"], []),
+        ("shift+Tab Return", ["няма точки"], ["правоъгълник:"]),
+    ]
+
+
 SETTLE = 1.2  # seconds of quiet in which a step's speech is taken to be complete
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{")
 
@@ -115,7 +132,9 @@ def main(program):
         print(f"start: {said}")
         check(any("Математика -  покриващ правоъгълник рамка" in s for s in said),
               "the window is heard as a frame named by its caption")
-        for keys, heard, unheard in STEPS:
+        figures = layout()
+        for keys, heard, unheard in steps(int(figures["canvas_width"]),
+                                          int(figures["canvas_height"])):
             subprocess.run(["xdotool", "key", "--delay", "60"] + keys.split(), check=True)
             said = orca.utterances(SETTLE)
             print(f"{keys}: {said}")

@@ -5,6 +5,7 @@
 #include "mainform.h"
 #include "picturebox.h"
 
+#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -37,6 +38,7 @@ private slots:
     void startsCleared();
     void layoutInTwips_data();
     void layoutInTwips();
+    void scriptFiguresFindTheControls();
     void windowIsFixed();
     void colours_data();
     void colours();
@@ -113,6 +115,31 @@ void TestMainForm::layoutInTwips()
                    g.height() * twipsPerPixel),
              twips);
     QCOMPARE(form->size() * twipsPerPixel, QSize(6915, 5475));
+}
+
+// Scripts (the screenshot, the browser tests) press the window at the figures of one file.
+void TestMainForm::scriptFiguresFindTheControls()
+{
+    QFile file(":/layout");
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    QHash<QByteArray, QPoint> figures; // name=x or name="x y"
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QList<QByteArray> parts = line.split('=');
+        if (parts.size() == 2) {
+            const QList<QByteArray> numbers = QByteArray(parts[1]).replace('"', "").split(' ');
+            figures.insert(parts[0], {numbers.first().toInt(), numbers.last().toInt()});
+        }
+    }
+    const QRect inner = form->Picture1()->contentsRect().translated(form->Picture1()->pos());
+    QCOMPARE(QRect(figures["canvas_left"].x(), figures["canvas_top"].x(),
+                   figures["canvas_width"].x(), figures["canvas_height"].x()),
+             inner);
+    QTest::mouseClick(form->Picture1(), Qt::LeftButton); // a first row
+    ColumnView *y = form->List1View(2);
+    QCOMPARE(y->indexAt(y->viewport()->mapFrom(form, figures["y_list_first_row"])).row(), 0);
+    QCOMPARE(form->childAt(figures["calculate"]), form->Command1(0));
+    QCOMPARE(form->childAt(figures["clear"]), form->Command1(1));
+    QCOMPARE(form->childAt(figures["delete"]), form->Command1(2));
 }
 
 void TestMainForm::windowIsFixed()
