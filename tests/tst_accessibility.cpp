@@ -171,47 +171,40 @@ void TestAccessibility::actionsRaiseEventsOnce()
     if (!QTest::qWaitFor([] { return QAccessible::isActive(); }, 3000))
         QSKIP("nothing listens to accessibility here");
     QAccessible::installUpdateHandler(record);
-    PictureBox *picture = d.form.Picture1();
-    QObject *announcer = d.form.findChild<Announcer *>();
-    struct Told
-    {
-        int description, announced, crosshair, otherListFocus;
-    };
-    const auto after = [&](auto &&action) {
+    const QList<std::pair<QAccessible::Event, QObject *>> counted = {
+        {QAccessible::DescriptionChanged, d.form.Picture1()},
+        {QAccessible::ObjectShow, d.form.findChild<Announcer *>()},
+        {QAccessible::ValueChanged, d.form.Picture1()}, // the crosshair
+        {QAccessible::Focus, d.form.List1View(0)}};
+    // How often each of those is raised by what the pupil does, announcements included.
+    const auto told = [&](auto &&action) {
         raised.clear();
         action();
         QTest::qWait(Announcer::Quiet + 50);
-        const auto count = [&](QAccessible::Event type, QObject *object) {
-            return int(std::count(raised.cbegin(), raised.cend(), std::pair(type, object)));
-        };
-        return Told{count(QAccessible::DescriptionChanged, picture),
-                    count(QAccessible::ObjectShow, announcer),
-                    count(QAccessible::ValueChanged, picture),
-                    count(QAccessible::Focus, d.form.List1View(0))};
+        QList<int> counts;
+        for (const auto &event : counted)
+            counts.append(int(std::count(raised.cbegin(), raised.cend(), event)));
+        return counts;
     };
-    const auto key = [&](Qt::Key k, int times = 1) {
+    const auto keys = [](Qt::Key key, int times = 1) {
         return [=] {
             for (int i = 0; i < times; ++i)
-                QTest::keyClick(QApplication::focusWidget(), k);
+                QTest::keyClick(QApplication::focusWidget(), key);
         };
     };
-    const auto told = [](const Told &t) {
-        return QList<int>{t.description, t.announced, t.crosshair, t.otherListFocus};
-    };
-    QCOMPARE(told(after([&] { QTest::keyClick(d.form.Text1(), Qt::Key_Tab, Qt::ShiftModifier); })),
-             (QList<int>{0, 0, 1, 0})); // the description already says where the crosshair is
-    QCOMPARE(told(after(key(Qt::Key_Right, 3))), (QList<int>{0, 1, 3, 0}));
-    QCOMPARE(told(after(key(Qt::Key_Space))), (QList<int>{1, 1, 0, 0}));
-    QCOMPARE(told(after([&] {
+    QCOMPARE(told([&] { QTest::keyClick(d.form.Text1(), Qt::Key_Tab, Qt::ShiftModifier); }),
+             (QList{0, 0, 1, 0})); // the description already says where the crosshair is
+    QCOMPARE(told(keys(Qt::Key_Right, 3)), (QList{0, 1, 3, 0}));
+    QCOMPARE(told(keys(Qt::Key_Space)), (QList{1, 1, 0, 0}));
+    QCOMPARE(told([&] {
                  d.press(10, 10); // hides the crosshair
                  d.press(20, 10);
                  d.form.List1View(2)->setFocus();
-             })),
-             (QList<int>{2, 1, 1, 0})); // the two entries are said as one
-    QCOMPARE(told(after(key(Qt::Key_Down))), (QList<int>{1, 0, 0, 0}));
-    QCOMPARE(told(after([&] { d.clickButton(0); })), (QList<int>{1, 1, 0, 0}));
-    QCOMPARE(told(after([&] { d.clickButton(2); })), (QList<int>{1, 1, 0, 0}));
-    QCOMPARE(told(after([&] { d.clickButton(1); })), (QList<int>{1, 1, 0, 0}));
+             }),
+             (QList{2, 1, 1, 0})); // the two entries are said as one
+    QCOMPARE(told(keys(Qt::Key_Down)), (QList{1, 0, 0, 0}));
+    for (int button : {0, 2, 1})
+        QCOMPARE(told([&] { d.clickButton(button); }), (QList{1, 1, 0, 0}));
     QAccessible::installUpdateHandler(nullptr);
 }
 
