@@ -329,7 +329,7 @@ void TestMainForm::canvasRepaintsFromItsImage()
     // The keyboard crosshair, at the centre, inverts what it covers on the screen and leaves
     // the image as it was.
     const QPoint c = form->canvas().image().rect().center();
-    form->canvas().PSet(c.x() - 4, c.y(), qRgb(128, 128, 0)); // under the left arm
+    form->canvas().PSet(float(c.x() - 4), float(c.y()), qRgb(128, 128, 0)); // under the left arm
     const QImage image = form->canvas().image();
     onScreen();
     picture->setFocus(Qt::TabFocusReason);
