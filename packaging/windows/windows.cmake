@@ -3,7 +3,8 @@
 
 # The Windows program folder: the program, the Qt and MinGW runtime DLLs it and its plugins load
 # (read from their import tables), Qt's Windows platform and style plugins, and the licence
-# notices of all that ships. CPack packs it as a zip and as an NSIS installer.
+# notices of all that ships. CPack packs it as a zip, as an NSIS installer and, through msi.cmake,
+# as a Windows Installer package.
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 set(runtime_dirs ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS})
@@ -29,7 +30,9 @@ install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licenses/m
 install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION licenses/mingw-w64
         RENAME winpthreads.txt)
 
-set(CPACK_GENERATOR "ZIP;NSIS")
+set(CPACK_GENERATOR "ZIP;NSIS;External")
+set(CPACK_EXTERNAL_ENABLE_STAGING ON)
+set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/msi.cmake)
 set(CPACK_PACKAGE_FILE_NAME covering-rectangle-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Covering Rectangle")
 set(CPACK_PACKAGE_VENDOR "Covering Rectangle developers")
