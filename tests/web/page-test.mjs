@@ -3,11 +3,14 @@
 
 // The page in Chromium: it shows what share has loaded, it tells a browser without WebGL what
 // it lacks, and the session in `session`, played by mouse, finger and keyboard, draws every
-// pixel of the drawing area as the Linux program draws it.
+// pixel of the drawing area as the Linux program draws it. It installs as an app, runs without
+// the network, and a newer build put in its folder replaces the older one whole.
 // Usage: node page-test.mjs DIST SESSION LINUX_SHOTS (from linux-session).
-import { decodePng, firstFrame, launch, serve, windowShot } from './page.mjs';
-import { readFileSync } from 'node:fs';
-import { resolve } from 'node:path';
+import { decodePng, firstFrame, launch, launchProfile, serve, windowShot } from './page.mjs';
+import { appendFileSync, cpSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync }
+  from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
 
 const [dist, sessionFile, linuxShots] = process.argv.slice(2);
 const layout = Object.fromEntries(
@@ -41,7 +44,7 @@ function canvasDifference(a, b) {
 const painted = (page) => page.evaluate(
   () => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
 
-const server = await serve(resolve(dist), { delay: 10, piece: 1 << 16 });
+const server = await serve(resolve(dist), { delay: 25, piece: 1 << 16 });
 const browser = await launch();
 try {
   const page = await browser.newPage({ hasTouch: true, viewport: { width: 800, height: 600 } });
@@ -96,6 +99,72 @@ try {
   check(shot > 0, 'the session compared the drawing area');
 } finally {
   await browser.close();
+}
+
+// Another build in the same folder: other .js, .wasm (a custom section more) and worker.
+const second = mkdtempSync(join(tmpdir(), 'second-build-'));
+cpSync(resolve(dist), second, { recursive: true });
+for (const file of readdirSync(second).filter((file) => /\.(br|gz)$/.test(file)))
+  rmSync(join(second, file));
+appendFileSync(join(second, 'covering-rectangle.js'), '\n// second build\n');
+appendFileSync(join(second, 'covering-rectangle.wasm'), Buffer.from([0, 7, 6, ...Buffer.from('second')]));
+const worker = readFileSync(join(second, 'service-worker.js'), 'utf8');
+writeFileSync(join(second, 'service-worker.js'), worker.replace(/covering-rectangle-\w+'/, "covering-rectangle-second'"));
+
+const profile = mkdtempSync(join(tmpdir(), 'profile-'));
+const context = await launchProfile(profile, { viewport: { width: 800, height: 600 } });
+try {
+  const page = context.pages()[0];
+  const got = new Map();
+  page.on('response', (response) => got.set(new URL(response.url()).pathname,
+                                            response.body().catch(() => null)));
+  // Whether the page, the .js and the .wasm it was last given are those of folder.
+  const from = async (folder) => {
+    for (const file of ['/', '/covering-rectangle.js', '/covering-rectangle.wasm']) {
+      const body = await got.get(file);
+      if (!body?.equals(readFileSync(join(folder, file === '/' ? 'index.html' : file))))
+        return false;
+    }
+    return true;
+  };
+  await page.goto(server.url);
+  await firstFrame(page);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  const cdp = await context.newCDPSession(page);
+  const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+  check(installabilityErrors.length === 0,
+        `installable (${JSON.stringify(installabilityErrors)})`);
+
+  server.sent = 0;
+  await page.reload();
+  await firstFrame(page);
+  check(server.sent <= worker.length, `a later visit is sent only the worker (${server.sent} bytes)`);
+
+  await context.setOffline(true);
+  await page.reload();
+  await firstFrame(page);
+  const [x, y] = [layout.canvas_left[0] + 40, layout.canvas_top[0] + 30];
+  const box = await page.locator('#program').boundingBox();
+  await page.mouse.click(box.x + x + 0.5, box.y + y + 0.5);
+  await painted(page);
+  check(String((await windowShot(page)).pixel(x, y)) === '0,0,0',
+        'without the network the page starts and a press enters a point');
+  await context.setOffline(false);
+
+  server.folder = second;
+  await page.reload();
+  await firstFrame(page);
+  check(await from(resolve(dist)), 'after a newer build is put up, the next visit still runs the older whole');
+  while (String(await page.evaluate(() => caches.keys())) !== 'covering-rectangle-second')
+    await new Promise((done) => setTimeout(done, 100));
+  await page.reload();
+  await firstFrame(page);
+  check(await from(second), 'once the newer build is cached, the visit after runs it whole');
+} finally {
+  await context.close();
+  rmSync(second, { recursive: true });
+  rmSync(profile, { recursive: true });
+  server.folder = resolve(dist);
 }
 
 const noWebGL = await launch(['--disable-webgl', '--disable-3d-apis']);

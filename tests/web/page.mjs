@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the page test and the page benchmark share: a static server on 127.0.0.1 that serves a
-// page folder as the README tells schools to (brotli or gzip copies, the wasm type), Debian's
+// page folder as the README tells schools to (brotli or gzip copies, the wasm type) and as static
+// servers do (validators, so that a browser may ask whether its copy is current), Debian's
 // Chromium, and the window's pixels read from screenshots.
 import { readFileSync, existsSync, statSync } from 'node:fs';
 import { createServer } from 'node:http';
@@ -19,21 +20,24 @@ const types = {
   '.js': 'text/javascript',
   '.wasm': 'application/wasm',
   '.txt': 'text/plain; charset=utf-8',
+  '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json',
 };
 
-// Serves folder; a file is sent in pieces of `piece` bytes `delay` ms apart, so that a test
-// sees the page while it loads. `sent` counts the bytes sent since the last reset.
+// Serves folder, or state.folder once set; a file is sent in pieces of `piece` bytes `delay` ms
+// apart, so that a test sees the page while it loads. `sent` counts the bytes sent since the last
+// reset.
 export async function serve(folder, { delay = 0, piece = 1 << 18 } = {}) {
-  const state = { sent: 0 };
+  const state = { sent: 0, folder };
   const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
-    let file = join(folder, path.endsWith('/') ? path + 'index.html' : path);
-    if (!file.startsWith(folder) || !existsSync(file) || !statSync(file).isFile()) {
+    let file = join(state.folder, path.endsWith('/') ? path + 'index.html' : path);
+    if (!file.startsWith(state.folder) || !existsSync(file) || !statSync(file).isFile()) {
       response.writeHead(404).end();
       return;
     }
     const headers = { 'Content-Type': types[extname(file)] ?? 'application/octet-stream',
-                      'Cache-Control': 'no-store', Vary: 'Accept-Encoding' };
+                      'Cache-Control': 'no-cache', Vary: 'Accept-Encoding' };
     const accepted = request.headers['accept-encoding'] ?? '';
     for (const [encoding, suffix] of [['br', '.br'], ['gzip', '.gz']]) {
       if (accepted.includes(encoding) && existsSync(file + suffix)) {
@@ -41,6 +45,12 @@ export async function serve(folder, { delay = 0, piece = 1 << 18 } = {}) {
         headers['Content-Encoding'] = encoding;
         break;
       }
+    }
+    const { size, mtimeMs } = statSync(file);
+    headers.ETag = `"${size}-${mtimeMs}-${headers['Content-Encoding'] ?? ''}"`;
+    if (request.headers['if-none-match'] === headers.ETag) {
+      response.writeHead(304, headers).end();
+      return;
     }
     const body = readFileSync(file);
     headers['Content-Length'] = body.length;
@@ -60,12 +70,18 @@ export async function serve(folder, { delay = 0, piece = 1 << 18 } = {}) {
 }
 
 // Root runs Chromium without its sandbox; nothing reaches beyond this machine.
+const options = (args) => ({
+  executablePath: '/usr/bin/chromium',
+  args: ['--no-sandbox', '--disable-background-networking', '--disable-component-update',
+         '--disable-sync', '--no-first-run', '--disable-quic', ...args],
+});
 export function launch(args = []) {
-  return chromium.launch({
-    executablePath: '/usr/bin/chromium',
-    args: ['--no-sandbox', '--disable-background-networking', '--disable-component-update',
-           '--disable-sync', '--no-first-run', '--disable-quic', ...args],
-  });
+  return chromium.launch(options(args));
+}
+// A browser with a profile of its own in folder, as a pupil's is: not incognito, so that the
+// page may be installed.
+export function launchProfile(folder, contextOptions) {
+  return chromium.launchPersistentContext(folder, { ...options([]), ...contextOptions });
 }
 
 // An 8-bit RGB or RGBA PNG, not interlaced (what Chromium and ImageMagick's PNG24 write), as
