@@ -157,11 +157,11 @@ private:
             setAttribute(item, "aria-multiline", "true");
             item.set("textContent", text(iface, QAccessible::Value));
         }
-        if (role != QAccessible::List)
+        if (role != QAccessible::List) {
             container.call<void>("appendChild", item);
-        setAttribute(m_canvas, "aria-activedescendant", item["id"].as<std::string>());
-        if (role != QAccessible::List)
             m_mirrors.push_back(item);
+        }
+        setAttribute(m_canvas, "aria-activedescendant", item["id"].as<std::string>());
         if (m_mirrors.size() > Kept) {
             m_mirrors.front().call<void>("remove");
             m_mirrors.pop_front();
