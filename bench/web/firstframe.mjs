@@ -8,8 +8,8 @@
 // the network (only a page with a service worker has one). Each round starts a new profile.
 // The page times its first frame itself, on the browser's own clock: at each animation frame
 // once the loading notice is gone, it reads the window's colour from the program's canvas (kept
-// readable for this). The test's own screenshots, which take a good part of a second each under
-// software rendering, only confirm it.
+// readable for this). The test's own screenshots, which under software rendering see the frame
+// about half a second after the page has drawn it, only confirm it.
 // Usage: node firstframe.mjs ROUNDS FOLDER...
 import { firstFrame, launchProfile, serve } from '../../tests/web/page.mjs';
 import { existsSync, mkdtempSync, readdirSync, rmSync } from 'node:fs';
