@@ -60,7 +60,8 @@ async function visit(context, page, times) {
   await firstFrame(tab, page.frame);
   times.push(await (await tab.waitForFunction(() => window.firstFrameAt)).jsonValue());
   // The worker registers once the program runs, and caches the build before it is ready; the
-  // browser keeps the compiled program a few seconds after it has started to run it.
+  // browser writes what it keeps of the compiled program (its optimised functions) once it has
+  // compiled nothing new for a while.
   if (page.worker)
     await tab.evaluate(() => navigator.serviceWorker.ready);
   await tab.waitForTimeout(3000);
