@@ -66,6 +66,10 @@ void TestRowText::valReadsLeadingNumber_data()
     QTest::newRow("tiny rounds to zero") << "1e-400" << 0.0;
     QTest::newRow("tiny without exponent") << "0." + QString(400, u'0') + "1" << 0.0;
     QTest::newRow("short form round trip") << "1.234568E+07" << 12345680.0;
+    // Faults once mended: the sign after leading blanks was dropped, and a whole number with a
+    // point but no fraction was read as 0.
+    QTest::newRow("signLostAfterBlanks") << " -12" << -12.0;
+    QTest::newRow("wholeNumberWithPointReadAsZero") << "12." << 12.0;
 }
 
 void TestRowText::valReadsLeadingNumber()
