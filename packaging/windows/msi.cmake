@@ -9,14 +9,17 @@
 # is therefore switched to Windows' Cyrillic code page 1251 afterwards, and the Bulgarian texts
 # are put in then: the product's name as Windows lists it, the shortcut's name and the message
 # that refuses an older version. The summary information stays in English, as it is stored in
-# code page 1252.
+# code page 1252; its template names the product's language.
 set(folder ${CPACK_TEMPORARY_DIRECTORY})
 set(work ${CPACK_TOPLEVEL_DIRECTORY}/msi)
 set(package ${CPACK_TOPLEVEL_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}.msi)
 file(MAKE_DIRECTORY ${work})
 
+# Runs a command, its arguments as given, semicolons too.
 function(run)
-    execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${work} RESULT_VARIABLE failed)
+    cmake_parse_arguments(PARSE_ARGV 0 command "" "" "")
+    execute_process(COMMAND ${command_UNPARSED_ARGUMENTS} WORKING_DIRECTORY ${work}
+                    RESULT_VARIABLE failed)
     if(failed)
         message(FATAL_ERROR "msi: ${ARGN} failed")
     endif()
@@ -33,11 +36,16 @@ run(wixl-heat --prefix ${folder}/ --exclude covering-rectangle.exe --directory-r
 # wixl takes only paths relative to the folder it runs in.
 file(RELATIVE_PATH folder_path ${work} ${folder})
 file(RELATIVE_PATH icon_path ${work} ${CPACK_NSIS_MUI_ICON})
-run(wixl --arch x64 --output ${package}
+set(language 1026) # Bulgarian
+run(wixl --arch x64 --output ${package} --define Language=${language}
     --define Version=${CPACK_PACKAGE_VERSION} --define "Publisher=${CPACK_PACKAGE_VENDOR}"
     --define Win64=yes --define Folder=${folder_path} --define Icon=${icon_path}
     ${CMAKE_CURRENT_LIST_DIR}/covering-rectangle.wxs ${work}/files.wxs)
 
+# wixl writes the summary's template for English; its package code is kept.
+execute_process(COMMAND msiinfo suminfo ${package} OUTPUT_VARIABLE summary)
+string(REGEX MATCH "Revision number \\(UUID\\): ([^\n]*)" _ "${summary}")
+set(package_code ${CMAKE_MATCH_1})
 set(name "${CPACK_NSIS_DISPLAY_NAME}")
 set(newer "На този компютър вече е инсталирана по-нова версия на „${name}“.")
 file(WRITE ${work}/_ForceCodepage.idt "\r\n\r\n1251\t_ForceCodepage\r\n")
@@ -45,5 +53,6 @@ run(msibuild ${package} -i _ForceCodepage.idt
     -q "UPDATE `Property` SET `Value` = '${name}' WHERE `Property` = 'ProductName'"
     -q "UPDATE `Shortcut` SET `Name` = '${name}' WHERE `Shortcut` = 'StartMenu'"
     -q "UPDATE `LaunchCondition` SET `Description` = '${newer}'
-        WHERE `Condition` = 'NOT WIX_DOWNGRADE_DETECTED'")
+        WHERE `Condition` = 'NOT WIX_DOWNGRADE_DETECTED'"
+    -s "Covering Rectangle" "${CPACK_PACKAGE_VENDOR}" "x64;${language}" ${package_code})
 set(CPACK_EXTERNAL_BUILT_PACKAGES ${package})

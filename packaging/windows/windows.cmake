@@ -48,16 +48,20 @@ set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack-names.cmake)
 
 # CPack's installer script, in Bulgarian alone and as a Unicode installer, so that the Cyrillic
-# names show on every Windows whatever its language.
+# names show on every Windows whatever its language; a 64-bit one, as the program it installs.
 file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in template)
 string(REGEX REPLACE "  !insertmacro MUI_LANGUAGE \"[A-Za-z]+\"[^\n]*\n" "" template "${template}")
 string(REPLACE ";Languages\n" ";Languages\n  !insertmacro MUI_LANGUAGE \"Bulgarian\"\n" template
        "${template}")
+# The uninstaller removes the publisher's key too once it is empty, as it was before the install.
+set(removal "DeleteRegKey /ifempty SHCTX \"Software\\@CPACK_PACKAGE_VENDOR@")
+string(REPLACE "${removal}\\@CPACK_PACKAGE_INSTALL_REGISTRY_KEY@\"\n"
+       "${removal}\\@CPACK_PACKAGE_INSTALL_REGISTRY_KEY@\"\n  ${removal}\"\n" template "${template}")
 # The script is UTF-8, marked so: one mark, first.
 string(ASCII 239 187 191 bom)
 string(FIND "${template}" "${bom}" at)
 if(at EQUAL 0)
     string(SUBSTRING "${template}" 3 -1 template)
 endif()
-file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/nsis/NSIS.template.in "${bom}Unicode true\n${template}")
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/nsis/NSIS.template.in "${bom}Target amd64-unicode\n${template}")
 set(CPACK_MODULE_PATH ${CMAKE_CURRENT_BINARY_DIR}/nsis)
