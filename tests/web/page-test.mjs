@@ -3,8 +3,10 @@
 
 // The page in Chromium: it shows what share has loaded, it tells a browser without WebGL what
 // it lacks, and the session in `session`, played by mouse, finger and keyboard, draws every
-// pixel of the drawing area as the Linux program draws it. It installs as an app, runs without
-// the network, and a newer build put in its folder replaces the older one whole.
+// pixel of the drawing area as the Linux program draws it. Served as school sites serve it, from
+// a subfolder beside another page and cached for an hour, it installs as an app, keeps itself for
+// use without the network within seconds, runs without it, and a newer build put in its folder
+// replaces the older one whole.
 // Usage: node page-test.mjs DIST SESSION LINUX_SHOTS (from linux-session).
 import { decodePng, firstFrame, launch, launchProfile, serve, windowShot } from './page.mjs';
 import { appendFileSync, cpSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync }
@@ -44,7 +46,7 @@ function canvasDifference(a, b) {
 const painted = (page) => page.evaluate(
   () => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
 
-const server = await serve(resolve(dist), { delay: 25, piece: 1 << 16 });
+const server = await serve(resolve(dist), { delay: 25, piece: 1 << 16, cache: 'max-age=3600' });
 const browser = await launch();
 try {
   const page = await browser.newPage({ hasTouch: true, viewport: { width: 800, height: 600 } });
@@ -116,20 +118,30 @@ const context = await launchProfile(profile, { viewport: { width: 800, height: 6
 try {
   const page = context.pages()[0];
   const got = new Map();
-  page.on('response', (response) => got.set(new URL(response.url()).pathname,
-                                            response.body().catch(() => null)));
+  page.on('response', (response) => got.set(response.url(), response.body().catch(() => null)));
   // Whether the page, the .js and the .wasm it was last given are those of folder.
   const from = async (folder) => {
-    for (const file of ['/', '/covering-rectangle.js', '/covering-rectangle.wasm']) {
-      const body = await got.get(file);
-      if (!body?.equals(readFileSync(join(folder, file === '/' ? 'index.html' : file))))
+    for (const file of ['', 'covering-rectangle.js', 'covering-rectangle.wasm']) {
+      const body = await got.get(server.url + file);
+      if (!body?.equals(readFileSync(join(folder, file || 'index.html'))))
         return false;
     }
     return true;
   };
   await page.goto(server.url);
   await firstFrame(page);
-  await page.evaluate(() => navigator.serviceWorker.ready);
+  const kept = await page.evaluate((bound) => {
+    const start = performance.now();
+    return Promise.race([navigator.serviceWorker.ready.then(() => performance.now() - start),
+                         new Promise((done) => setTimeout(() => done(null), bound))]);
+  }, 5000);
+  check(kept !== null, `the offline copy is complete ${kept === null ? 'not within 5 s'
+    : `${Math.round(kept)} ms`} after the first frame`);
+  const neighbour = await page.goto(server.neighbour);
+  check(!neighbour.fromServiceWorker() && await page.title() === 'Бележки',
+        'another page of the site is not answered by the worker');
+  await page.goto(server.url);
+  await firstFrame(page);
   const cdp = await context.newCDPSession(page);
   const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
   check(installabilityErrors.length === 0,
@@ -141,21 +153,24 @@ try {
   check(server.sent <= worker.length, `a later visit is sent only the worker (${server.sent} bytes)`);
 
   await context.setOffline(true);
-  await page.reload();
-  await firstFrame(page);
-  const [x, y] = [layout.canvas_left[0] + 40, layout.canvas_top[0] + 30];
-  const box = await page.locator('#program').boundingBox();
-  await page.mouse.click(box.x + x + 0.5, box.y + y + 0.5);
-  await painted(page);
-  check(String((await windowShot(page)).pixel(x, y)) === '0,0,0',
-        'without the network the page starts and a press enters a point');
+  for (const address of [server.url, server.url + 'index.html']) {
+    await page.goto(address);
+    await firstFrame(page);
+    const [x, y] = [layout.canvas_left[0] + 40, layout.canvas_top[0] + 30];
+    const box = await page.locator('#program').boundingBox();
+    await page.mouse.click(box.x + x + 0.5, box.y + y + 0.5);
+    await painted(page);
+    check(String((await windowShot(page)).pixel(x, y)) === '0,0,0',
+          `without the network ${address.slice(server.url.length - 1)} starts and a press enters a point`);
+  }
   await context.setOffline(false);
 
   server.folder = second;
-  await page.reload();
+  await page.goto(server.url);
   await firstFrame(page);
   check(await from(resolve(dist)), 'after a newer build is put up, the next visit still runs the older whole');
-  while (String(await page.evaluate(() => caches.keys())) !== 'covering-rectangle-second')
+  for (const end = Date.now() + 30000; Date.now() < end &&
+       String(await page.evaluate(() => caches.keys())) !== 'covering-rectangle-second';)
     await new Promise((done) => setTimeout(done, 100));
   await page.reload();
   await firstFrame(page);

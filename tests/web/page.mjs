@@ -3,8 +3,8 @@
 
 // What the page test and the page benchmark share: a static server on 127.0.0.1 that serves a
 // page folder as the README tells schools to (brotli or gzip copies, the wasm type) and as static
-// servers do (validators, so that a browser may ask whether its copy is current), Debian's
-// Chromium, and the window's pixels read from screenshots.
+// servers do (validators, so that a browser may ask whether its copy is current, and the caching
+// the site sets), Debian's Chromium, and the window's pixels read from screenshots.
 import { readFileSync, existsSync, statSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
@@ -24,20 +24,31 @@ const types = {
   '.webmanifest': 'application/manifest+json',
 };
 
-// Serves folder, or state.folder once set; a file is sent in pieces of `piece` bytes `delay` ms
-// apart, so that a test sees the page while it loads. `sent` counts the bytes sent since the last
-// reset.
-export async function serve(folder, { delay = 0, piece = 1 << 18 } = {}) {
+// Serves folder, or state.folder once set, from a subfolder of the site, at state.url, as a
+// school's site does; beside it, at state.neighbour, is another page of the same site, whose
+// address begins with the same letters. Every response carries `cache` as its Cache-Control. A
+// file is sent in pieces of `piece` bytes `delay` ms apart, so that a test sees the page while it
+// loads. `sent` counts the bytes sent since the last reset.
+const under = '/school/maths/', neighbour = '/school/maths-notes/';
+export async function serve(folder, { delay = 0, piece = 1 << 18, cache = 'no-cache' } = {}) {
   const state = { sent: 0, folder };
   const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
-    let file = join(state.folder, path.endsWith('/') ? path + 'index.html' : path);
-    if (!file.startsWith(state.folder) || !existsSync(file) || !statSync(file).isFile()) {
+    if (path === neighbour) {
+      response.writeHead(200, { 'Content-Type': types['.html'], 'Cache-Control': cache })
+        .end('<!doctype html><title>Бележки</title>');
+      return;
+    }
+    let file = join(state.folder, path.slice(under.length - 1));
+    if (path.endsWith('/'))
+      file = join(file, 'index.html');
+    if (!path.startsWith(under) || !file.startsWith(state.folder) || !existsSync(file) ||
+        !statSync(file).isFile()) {
       response.writeHead(404).end();
       return;
     }
     const headers = { 'Content-Type': types[extname(file)] ?? 'application/octet-stream',
-                      'Cache-Control': 'no-cache', Vary: 'Accept-Encoding' };
+                      'Cache-Control': cache, Vary: 'Accept-Encoding' };
     const accepted = request.headers['accept-encoding'] ?? '';
     for (const [encoding, suffix] of [['br', '.br'], ['gzip', '.gz']]) {
       if (accepted.includes(encoding) && existsSync(file + suffix)) {
@@ -64,7 +75,8 @@ export async function serve(folder, { delay = 0, piece = 1 << 18 } = {}) {
     response.end();
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  state.url = `http://127.0.0.1:${server.address().port}/`;
+  state.url = `http://127.0.0.1:${server.address().port}${under}`;
+  state.neighbour = `http://127.0.0.1:${server.address().port}${neighbour}`;
   state.close = () => new Promise((resolve) => server.close(resolve));
   return state;
 }
