@@ -134,6 +134,19 @@ def page(folder, env):
     return [browser, server]
 
 
+def window_named(name, seconds=30):
+    """The first window whose title holds name, once it shows. xdotool's own wait gives up
+    without a word when a window it is looking at goes away, as Chromium's first ones do."""
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        found = subprocess.run(["xdotool", "search", "--name", name], capture_output=True,
+                               text=True, timeout=10).stdout.split()
+        if found:
+            return found[0]
+        time.sleep(0.2)
+    raise RuntimeError(f"no window named «{name}» within {seconds} s")
+
+
 def main(program):
     env = dict(os.environ, LOCPATH=bulgarian_locale(), LANG="bg_BG.UTF-8", LC_ALL="bg_BG.UTF-8",
                LANGUAGE="bg", SPEECHD_CMD="/bin/false", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
@@ -155,8 +168,7 @@ def main(program):
         # to answer.
         processes = page(program, env) if in_page else [
             subprocess.Popen([program], env=env, stderr=subprocess.DEVNULL)]
-        window = subprocess.run(["xdotool", "search", "--sync", "--name", "покриващ правоъгълник"],
-                                capture_output=True, text=True, timeout=30).stdout.split()[0]
+        window = window_named("покриващ правоъгълник")
         subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=10)
         said = orca.utterances(5 if in_page else 3)
         print(f"start: {said}")
