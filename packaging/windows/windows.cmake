@@ -63,5 +63,6 @@ string(FIND "${template}" "${bom}" at)
 if(at EQUAL 0)
     string(SUBSTRING "${template}" 3 -1 template)
 endif()
-file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/nsis/NSIS.template.in "${bom}Target amd64-unicode\n${template}")
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/nsis/NSIS.template.in
+     "${bom}Target amd64-unicode\n${template}")
 set(CPACK_MODULE_PATH ${CMAKE_CURRENT_BINARY_DIR}/nsis)

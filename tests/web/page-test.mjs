@@ -162,8 +162,8 @@ try {
       await page.mouse.click(box.x + x + 0.5, box.y + y + 0.5);
       await painted(page);
     }
-    check(started && String((await windowShot(page)).pixel(x, y)) === '0,0,0',
-          `without the network ${address.slice(server.url.length - 1)} starts and a press enters a point`);
+    check(started && String((await windowShot(page)).pixel(x, y)) === '0,0,0', 'without the network '
+          + `${address.slice(server.url.length - 1)} starts and a press enters a point`);
   }
   await context.setOffline(false);
 
