@@ -39,9 +39,8 @@ export async function serve(folder, { delay = 0, piece = 1 << 18, cache = 'no-ca
         .end('<!doctype html><title>Бележки</title>');
       return;
     }
-    let file = join(state.folder, path.slice(under.length - 1));
-    if (path.endsWith('/'))
-      file = join(file, 'index.html');
+    let file = join(state.folder, path.slice(under.length - 1),
+                    path.endsWith('/') ? 'index.html' : '');
     if (!path.startsWith(under) || !file.startsWith(state.folder) || !existsSync(file) ||
         !statSync(file).isFile()) {
       response.writeHead(404).end();
