@@ -11,10 +11,13 @@
 namespace {
 
 QList<std::pair<QAccessible::Event, QObject *>> raised; // what the window told
+QStringList said; // the announcer's sentences, as its value changes carry them
 
 void record(QAccessibleEvent *event)
 {
     raised.append({event->type(), event->object()});
+    if (event->type() == QAccessible::ValueChanged && qobject_cast<Announcer *>(event->object()))
+        said.append(static_cast<QAccessibleValueChangeEvent *>(event)->value().toString());
 }
 
 } // namespace
@@ -160,8 +163,9 @@ void TestAccessibility::deletingChosenRowMakesNoRowCurrent()
 }
 
 // What each action tells assistive technology, where a test can listen (not offscreen): the
-// drawing area's description changes once, the announcer shows once, and never a list without
-// the focus takes it.
+// drawing area's description changes once, the announcer says its whole sentence once (keys
+// less than Quiet apart as one, the last), the drawing area raises no value change (AT-SPI has
+// no value of it to carry), and never a list without the focus takes it.
 void TestAccessibility::actionsRaiseEventsOnce()
 {
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
@@ -174,37 +178,54 @@ void TestAccessibility::actionsRaiseEventsOnce()
     const QList<std::pair<QAccessible::Event, QObject *>> counted = {
         {QAccessible::DescriptionChanged, d.form.Picture1()},
         {QAccessible::ObjectShow, d.form.findChild<Announcer *>()},
-        {QAccessible::ValueChanged, d.form.Picture1()}, // the crosshair
+        {QAccessible::ValueChanged, d.form.Picture1()},
         {QAccessible::Focus, d.form.List1View(0)}};
-    // How often each of those is raised by what the pupil does, announcements included.
+    // How often each of those is raised by what the pupil does, and what is said.
+    using Told = std::pair<QList<int>, QStringList>;
     const auto told = [&](auto &&action) {
         raised.clear();
+        said.clear();
         action();
         QTest::qWait(Announcer::Quiet + 50);
         QList<int> counts;
         for (const auto &event : counted)
             counts.append(int(std::count(raised.cbegin(), raised.cend(), event)));
-        return counts;
+        return Told{counts, said};
     };
-    const auto keys = [](Qt::Key key, int times = 1) {
+    const auto keys = [](Qt::Key key, int times = 1, int apart = 0) {
         return [=] {
-            for (int i = 0; i < times; ++i)
+            for (int i = 0; i < times; ++i) {
                 QTest::keyClick(QApplication::focusWidget(), key);
+                QTest::qWait(apart);
+            }
         };
     };
+    const QSize area = d.form.Picture1()->contentsRect().size();
+    const int x = (area.width() - 1) / 2, y = area.height() - (area.height() - 1) / 2;
+    const int top = area.height() - 10;
+    const auto at = [](int x, int y) { return QString("X %1, Y %2").arg(x).arg(y); };
+    // The description already says where the crosshair is.
     QCOMPARE(told([&] { QTest::keyClick(d.form.Text1(), Qt::Key_Tab, Qt::ShiftModifier); }),
-             (QList{0, 0, 1, 0})); // the description already says where the crosshair is
-    QCOMPARE(told(keys(Qt::Key_Right, 3)), (QList{0, 1, 3, 0}));
-    QCOMPARE(told(keys(Qt::Key_Space)), (QList{1, 1, 0, 0}));
+             Told({0, 0, 0, 0}, {}));
+    QCOMPARE(told(keys(Qt::Key_Right, 3, 30)),
+             Told({0, 1, 0, 0}, {at(x + 3, y)}));
+    QCOMPARE(told(keys(Qt::Key_Left, 2, 300)),
+             Told({0, 2, 0, 0}, {at(x + 2, y), at(x + 1, y)}));
+    QCOMPARE(told(keys(Qt::Key_Space)),
+             Told({1, 1, 0, 0}, {"Точка 1: " + at(x + 1, y) + "; 1 точка"}));
     QCOMPARE(told([&] {
                  d.press(10, 10); // hides the crosshair
                  d.press(20, 10);
                  d.form.List1View(2)->setFocus();
              }),
-             (QList{2, 1, 1, 0})); // the two entries are said as one
-    QCOMPARE(told(keys(Qt::Key_Down)), (QList{1, 0, 0, 0}));
-    for (int button : {0, 2, 1})
-        QCOMPARE(told([&] { d.clickButton(button); }), (QList{1, 1, 0, 0}));
+             Told({2, 1, 0, 0}, {"Точка 3: " + at(20, top) + "; 3 точки"})); // said as one
+    QCOMPARE(told(keys(Qt::Key_Down)), Told({1, 0, 0, 0}, {}));
+    const std::pair<int, QString> buttons[] = {
+        {0, QString("правоъгълник: X от 10 до %1, Y от %2 до %3").arg(x + 1).arg(y).arg(top)},
+        {2, "Изтрита е Точка 1: " + at(x + 1, y) + "; остават: 2 точки"},
+        {1, "Точките и условието на задачата са изтрити"}};
+    for (const auto &[button, sentence] : buttons)
+        QCOMPARE(told([&, b = button] { d.clickButton(b); }), Told({1, 1, 0, 0}, {sentence}));
     QAccessible::installUpdateHandler(nullptr);
 }
 

@@ -152,10 +152,6 @@ void PictureBox::setCrosshair(std::optional<QPoint> pixel)
         qApp->removeEventFilter(this);
     }
     update(before | crosshairArea());
-    if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(this, crosshairText());
-        QAccessible::updateAccessibility(&event);
-    }
 }
 
 bool PictureBox::eventFilter(QObject *, QEvent *event)
