@@ -6,14 +6,15 @@
 // element keeps the keyboard focus and takes the keys itself (role "application", so that no
 // browse mode takes them). Inside it, the control that has the program's focus is mirrored by
 // an element with that control's role, name and description, which the drawing element names
-// as its active descendant; a list row is mirrored as an option in a list box named as its
-// list. The announcer's sentences go to a live region beside the drawing element.
+// as its active descendant; a list is mirrored as a list box named as it, with an option for
+// each row. The announcer's sentences go to a live region beside the drawing element.
 
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QString>
 #include <deque>
 #include <emscripten/val.h>
+#include <optional>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -59,14 +60,11 @@ class Bridge
 public:
     Bridge()
         : m_document(val::global("document")),
-          m_canvas(val::module_property("qtContainerElements")[0]), m_live(element("div")),
-          m_description(element("div"))
+          m_canvas(val::module_property("qtContainerElements")[0]), m_live(element("div"))
     {
         setAttribute(m_live, "role", "status");
         setAttribute(m_live, "class", "spoken");
-        setAttribute(m_description, "id", "focus-description");
-        m_description.set("hidden", true);
-        m_canvas["parentElement"].call<void>("append", m_live, m_description);
+        m_canvas["parentElement"].call<void>("append", m_live);
     }
 
     void update(QAccessibleEvent *event)
@@ -80,12 +78,19 @@ public:
                 mirror(iface);
             break;
         case QAccessible::DescriptionChanged:
+            // Orca says every change of the focused element's description; the program's own
+            // sentence says what changed, so the new description goes out with it, before it.
             if (iface->object() == m_focused)
-                m_description.set("textContent", text(iface, QAccessible::Description));
+                m_description = text(iface, QAccessible::Description);
             break;
         case QAccessible::ObjectShow:
-            if (iface->role() == QAccessible::Notification)
+            if (iface->role() == QAccessible::Notification) {
+                if (m_description) {
+                    setAttribute(m_focusedItem, "aria-description", *m_description);
+                    m_description.reset();
+                }
                 say(text(iface, QAccessible::Name));
+            }
             break;
         default:
             break;
@@ -98,10 +103,9 @@ private:
         return m_document.call<val>("createElement", std::string(tag));
     }
 
-    // The list box that mirrors a list, made the first time it is needed: its rows are mirrored
-    // inside it, one at a time, so that moving between them stays in one list. Its first child
-    // stands for the list's first row and tells how many rows there are: a screen reader reads
-    // a list's size from its first item.
+    // The list box that mirrors a list, made the first time it is needed, with an option for
+    // each of the list's rows as they are now: it is brought up to date whenever the list or
+    // one of its rows gets the focus, and a row's option stays the same element meanwhile.
     val listBox(const QAccessibleInterface *list)
     {
         val box = val::null();
@@ -113,59 +117,77 @@ private:
             box = element("div");
             setAttribute(box, "id", "list-" + std::to_string(m_lists.size()));
             setAttribute(box, "role", "listbox");
+            // Qt makes the drawing element editable, for the clipboard's events; what mirrors
+            // the program's controls inside it is not, else a screen reader takes it for text.
+            setAttribute(box, "contenteditable", "false");
             setAttribute(box, "aria-label", text(list, QAccessible::Name));
-            setAttribute(box, "aria-describedby", "focus-description");
-            box.call<void>("appendChild", element("div"));
             m_canvas.call<void>("appendChild", box);
             m_lists.emplace_back(list->object(), box);
         }
         const int rows = list->childCount();
-        val first = box["firstChild"];
-        setAttribute(first, "role", "option");
-        setAttribute(first, "aria-setsize", std::to_string(rows));
-        setAttribute(first, "aria-posinset", "1");
-        setAttribute(first, "aria-label", rows > 0 ? text(list->child(0), QAccessible::Name) : "");
+        const val options = box["children"];
+        if (!box.call<val>("querySelector", std::string("[role=group]")).isNull())
+            box.call<void>("replaceChildren");
+        while (options["length"].as<int>() > rows)
+            box["lastElementChild"].call<void>("remove");
+        for (int row = options["length"].as<int>(); row < rows; ++row) {
+            val option = element("div");
+            setAttribute(option, "id", box["id"].as<std::string>() + "-" + std::to_string(row));
+            setAttribute(option, "role", "option");
+            box.call<void>("appendChild", option);
+        }
+        for (int row = 0; row < rows; ++row) {
+            setAttribute(options[row], "aria-label", text(list->child(row), QAccessible::Name));
+            options[row].call<void>("removeAttribute", val("aria-selected"));
+        }
+        // Orca says nothing at all of a list box without children; an empty list holds an
+        // empty group, which is not a row.
+        if (rows == 0) {
+            val none = element("div");
+            setAttribute(none, "role", "group");
+            box.call<void>("appendChild", none);
+        }
         return box;
     }
 
-    // A new element for each focused control other than a list. The last few are kept: the
-    // screen reader may still hold one as its focus after quick moves, and from a focus that
-    // disappears it goes to the new one without a word.
+    // A new element for each focused control other than a list or a row. The last few are
+    // kept: the screen reader may still hold one as its focus after quick moves, and from a
+    // focus that disappears it goes to the new one without a word.
     void mirror(QAccessibleInterface *iface)
     {
         m_focused = iface->object();
-        m_description.set("textContent", text(iface, QAccessible::Description));
         const QAccessible::Role role = iface->role();
-        val item = role == QAccessible::List ? listBox(iface) : element("div");
-        if (role != QAccessible::List) {
-            setAttribute(item, "id", "focus-" + std::to_string(++m_serial));
-            setAttribute(item, "role", ariaRole(role));
-            setAttribute(item, "aria-label", text(iface, QAccessible::Name));
-            setAttribute(item, "aria-describedby", "focus-description");
-        }
-        val container = m_canvas;
-        if (role == QAccessible::Canvas) {
-            setAttribute(item, "aria-roledescription", "канава");
+        val item = val::null();
+        if (role == QAccessible::List) {
+            item = listBox(iface);
         } else if (role == QAccessible::ListItem) {
             const QAccessibleInterface *list = iface->parent();
-            container = listBox(list);
+            item = listBox(list)["children"][list->indexOfChild(iface)];
             setAttribute(item, "aria-selected", "true");
-            setAttribute(item, "aria-posinset", std::to_string(list->indexOfChild(iface) + 1));
-            setAttribute(item, "aria-setsize", std::to_string(list->childCount()));
-        } else if (role == QAccessible::EditableText) {
-            setAttribute(item, "aria-readonly", "true");
-            setAttribute(item, "aria-multiline", "true");
-            item.set("textContent", text(iface, QAccessible::Value));
-        }
-        if (role != QAccessible::List) {
-            container.call<void>("appendChild", item);
+        } else {
+            item = element("div");
+            setAttribute(item, "id", "focus-" + std::to_string(++m_serial));
+            setAttribute(item, "role", ariaRole(role));
+            setAttribute(item, "contenteditable", "false");
+            setAttribute(item, "aria-label", text(iface, QAccessible::Name));
+            if (role == QAccessible::Canvas) {
+                setAttribute(item, "aria-roledescription", "канава");
+            } else if (role == QAccessible::EditableText) {
+                setAttribute(item, "aria-readonly", "true");
+                setAttribute(item, "aria-multiline", "true");
+                item.set("textContent", text(iface, QAccessible::Value));
+            }
+            m_canvas.call<void>("appendChild", item);
             m_mirrors.push_back(item);
+            if (m_mirrors.size() > Kept) {
+                m_mirrors.front().call<void>("remove");
+                m_mirrors.pop_front();
+            }
         }
+        setAttribute(item, "aria-description", text(iface, QAccessible::Description));
+        m_description.reset();
+        m_focusedItem = item;
         setAttribute(m_canvas, "aria-activedescendant", item["id"].as<std::string>());
-        if (m_mirrors.size() > Kept) {
-            m_mirrors.front().call<void>("remove");
-            m_mirrors.pop_front();
-        }
         // The drawing element is named as the window the control is in.
         for (const QAccessibleInterface *window = iface; window; window = window->parent()) {
             if (window->role() == QAccessible::Window) {
@@ -175,22 +197,25 @@ private:
         }
     }
 
-    // A new text node each time, so that a sentence said twice in a row is heard twice.
+    // Orca takes a live region's new text that is the same as its last for a repeated event
+    // and says nothing; a sentence said again in a row ends with an unheard no-break space, so
+    // that it is heard as often as it is said.
     void say(const std::string &sentence)
     {
-        m_live.call<void>("replaceChildren", m_document.call<val>("createTextNode", sentence));
+        m_said = sentence == m_said ? sentence + "\u00a0" : sentence;
+        m_live.set("textContent", m_said);
     }
 
     val m_document;
     val m_canvas;
     val m_live;
-    // The focused control's description, which the mirror refers to; a screen reader reads it
-    // with the control and on request, but does not say each change of it.
-    val m_description;
+    std::string m_said;
     static constexpr std::size_t Kept = 8;
-    std::deque<val> m_mirrors; // of focused controls other than lists, the newest last
+    std::deque<val> m_mirrors; // of focused controls other than lists and rows, the newest last
     std::vector<std::pair<const QObject *, val>> m_lists;
     const QObject *m_focused = nullptr;
+    val m_focusedItem = val::null();          // the element that mirrors it
+    std::optional<std::string> m_description; // its new description, until it goes out
     int m_serial = 0;
 };
 
