@@ -19,7 +19,6 @@ import select
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 import urllib.request
 
@@ -149,8 +148,8 @@ def bulgarian_locale():
 
 
 class DevTools:
-    """Chromium's DevTools protocol on its one page: slows the page's processor, and keeps what
-    the page writes to its console as warnings or errors."""
+    """Chromium's DevTools protocol on its one page: slows the page's processor, and tells what
+    the page wrote to its console as warnings or errors, or threw."""
 
     def __init__(self, profile):
         import websocket  # Debian's python3-websocket; only the page's session needs it
@@ -165,26 +164,26 @@ class DevTools:
         self.socket = websocket.create_connection(target["webSocketDebuggerUrl"],
                                                   suppress_origin=True)
         self.serial = 0
-        self.warnings = []
-        threading.Thread(target=self.read, daemon=True).start()
 
     def send(self, method, **params):
         self.serial += 1
         self.socket.send(json.dumps({"id": self.serial, "method": method, "params": params}))
 
-    def read(self):
-        while True:
-            try:
-                message = json.loads(self.socket.recv())
-            except Exception:  # the browser has ended
-                return
-            params = message.get("params", {})
-            if message.get("method") == "Runtime.consoleAPICalled" and \
-                    params["type"] in ("warning", "error"):
-                self.warnings.append(" ".join(str(arg.get("value", arg.get("description")))
-                                              for arg in params["args"]))
-            elif message.get("method") == "Runtime.exceptionThrown":
-                self.warnings.append(params["exceptionDetails"]["text"])
+    def warnings(self):
+        """What the browser has sent since, read until it has been quiet for a second."""
+        found = []
+        self.socket.settimeout(1)
+        try:
+            while message := json.loads(self.socket.recv()):
+                params = message.get("params", {})
+                if message.get("method") == "Runtime.consoleAPICalled" and \
+                        params["type"] in ("warning", "error"):
+                    found.append(" ".join(str(arg.get("value", arg.get("description")))
+                                          for arg in params["args"]))
+                elif message.get("method") == "Runtime.exceptionThrown":
+                    found.append(params["exceptionDetails"]["text"])
+        except Exception:  # quiet
+            return found
 
 
 def page(folder, env, slower):
@@ -301,13 +300,13 @@ def main(program, slower=False):
         english = [s for s in transcript if re.search("[A-Za-z]{2,}", s.replace("Chromium", ""))]
         check(not english, f"nothing is said in English: {english}")
     finally:
+        written = devtools.warnings() if devtools else []  # while the browser is there
         for process in processes:
             process.terminate()
             process.wait(timeout=10)
         orca.stop()
     errors.seek(0)
-    written = devtools.warnings if devtools else \
-        [line for line in errors.read().splitlines() if not QT_KEY_WAIT.search(line)]
+    written += [line for line in errors.read().splitlines() if not QT_KEY_WAIT.search(line)]
     check(not written, f"the program writes no warnings: {written}")
     print(f"{passes} passed, {failures} failed")
     return 1 if failures else 0
