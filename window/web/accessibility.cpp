@@ -126,6 +126,14 @@ private:
         }
         const int rows = list->childCount();
         const val options = box["children"];
+        // Orca says nothing at all of a list box without children: an empty list holds just an
+        // empty group, which is not a row.
+        if (rows == 0) {
+            val none = element("div");
+            setAttribute(none, "role", "group");
+            box.call<void>("replaceChildren", none);
+            return box;
+        }
         if (!box.call<val>("querySelector", std::string("[role=group]")).isNull())
             box.call<void>("replaceChildren");
         while (options["length"].as<int>() > rows)
@@ -139,13 +147,6 @@ private:
         for (int row = 0; row < rows; ++row) {
             setAttribute(options[row], "aria-label", text(list->child(row), QAccessible::Name));
             options[row].call<void>("removeAttribute", val("aria-selected"));
-        }
-        // Orca says nothing at all of a list box without children; an empty list holds an
-        // empty group, which is not a row.
-        if (rows == 0) {
-            val none = element("div");
-            setAttribute(none, "role", "group");
-            box.call<void>("appendChild", none);
         }
         return box;
     }
