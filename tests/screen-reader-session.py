@@ -51,6 +51,7 @@ def steps(width, height):
         return keys, [sentence], [description, sentence]
 
     return [
+        # The page once told an empty list as one of one row, and said nothing of it later.
         ("Tab", [x_list, empty]), ("Tab", [calculate]), ("Tab", [clear]), ("Tab", [delete]),
         ("Tab", [y_list, empty]), ("Tab", [canvas, f"няма точки; кръстче: X {x}, Y {y}"]),
         ("Right", [f"X {x + 1}, Y {y}"]),
@@ -61,7 +62,8 @@ def steps(width, height):
         ("Home", ["X 0, Y 1"]),
         ("Page_Up", [f"X 0, Y {height}"]),
         entered("shift+Down Return", f"Точка 2: {second}; 2 точки", f"2 точки; кръстче: {second}"),
-        # Where Am I: the window, the drawing area, what it shows now.
+        # Where Am I: the window, the drawing area, what it shows now (the page once read the
+        # description from when the drawing area was reached).
         ("KP_Enter", ["рамка", "Поле за рисуване: натиснете, за да въведете точка",
                       f"2 точки; кръстче: {second}"], [f"{canvas} 2 точки; кръстче: {second}"]),
         *[entered("space", f"Точка {n}: {second}; {n} точки", f"{n} точки; кръстче: {second}")
@@ -77,8 +79,8 @@ def steps(width, height):
         ("Tab", [clear]),
         ("Tab Return", [delete, f"Изтрита е Точка 2: {second}; остават: 22 точки"]),
         ("Return", ["Няма избрана точка"]),
-        ("Return", ["Няма избрана точка"]),
-        ("Tab", [y_list, "Списък с 22 елемента"]),
+        ("Return", ["Няма избрана точка"]),  # the page once said a repeat only once
+        ("Tab", [y_list, "Списък с 22 елемента"]),  # the page once said the deleted row too
         ("shift+Tab", [delete]),
         ("shift+Tab space", [clear, "Точките и условието на задачата са изтрити"]),
         ("Tab", [delete]), ("Tab", [y_list, empty]),
