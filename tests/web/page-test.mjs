@@ -128,6 +128,7 @@ try {
     }
     return true;
   };
+  server.sent = 0;
   await page.goto(server.url);
   await firstFrame(page);
   const kept = await page.evaluate((bound) => {
@@ -137,6 +138,9 @@ try {
   }, 5000);
   check(kept !== null, `the offline copy is complete ${kept === null ? 'not within 5 s'
     : `${Math.round(kept)} ms`} after the first frame`);
+  // What each of a class's tablets downloads at once over the school's one line.
+  check(server.sent <= 2.2e6, `a first visit is sent ${server.sent.toLocaleString('en')} bytes, ` +
+        'at most 2.2 MB');
   const neighbour = await page.goto(server.neighbour);
   check(!neighbour.fromServiceWorker() && await page.title() === 'Бележки',
         'another page of the site is not answered by the worker');
