@@ -22,8 +22,8 @@ public:
         switch (t) {
         case QAccessible::Description:
             return box->description();
-        case QAccessible::Value:
-            return box->crosshairText();
+        case QAccessible::UserText:
+            return CanvasRoleWord;
         default:
             return QAccessibleWidget::text(t);
         }

@@ -130,9 +130,16 @@ void ColumnView::takeUserChoice()
     showColumnSelection();
 }
 
+void ColumnView::focusInEvent(QFocusEvent *event)
+{
+    m_enteringFocus = true;
+    QListView::focusInEvent(event);
+    m_enteringFocus = false;
+}
+
 void ColumnView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
-    if (hasFocus())
+    if (hasFocus() && !m_enteringFocus)
         QListView::currentChanged(current, previous);
     else // QListView's own adds only that news to its base's
         // NOLINTNEXTLINE(bugprone-parent-virtual-call)

@@ -24,11 +24,15 @@ protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     // QListView tells assistive technology that a new current row has the focus even in a list
     // that has not: the row chosen along in the other list would be read after the pupil's own.
+    // Nor is it told of the first row, which the stock view makes current on the way in and
+    // the column makes no row again: a reader would say a point that nobody chose.
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     void takeUserChoice();
     void showColumnSelection();
 
     TextColumn *m_column = nullptr;
+    bool m_enteringFocus = false;
 };

@@ -172,7 +172,7 @@ private:
             setAttribute(item, "contenteditable", "false");
             setAttribute(item, "aria-label", text(iface, QAccessible::Name));
             if (role == QAccessible::Canvas) {
-                setAttribute(item, "aria-roledescription", "канава");
+                setAttribute(item, "aria-roledescription", text(iface, QAccessible::UserText));
             } else if (role == QAccessible::EditableText) {
                 setAttribute(item, "aria-readonly", "true");
                 setAttribute(item, "aria-multiline", "true");
