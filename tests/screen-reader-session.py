@@ -9,13 +9,16 @@ speech server is needed), then the program given as the first argument, or, give
 (build/web/dist), Debian's Chromium showing that page from a server on 127.0.0.1 (with
 --slower, as on a slow device on a slow line); types real keys with xdotool and checks, step by
 step, that Orca said exactly the sentences expected, in their order, nothing in English, and that
-the program wrote no warnings."""
+the program wrote no warnings. Given a Windows program and the stand-in for UI Automation's core
+(tests/windows/uiautomationcore.cpp), it plays the same steps on Qt's Windows platform under Wine
+on an X display, and checks them against what UI Automation receives instead."""
 
 import json
 import os
 import pty
 import re
 import select
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -141,6 +144,128 @@ class Orca:
             self.process.kill()
 
 
+class UiAutomation:
+    """What a Windows screen reader receives, as the stand-in for UI Automation's core in a Wine
+    prefix of its own writes it down, said as the steps word it: a focused control by its name
+    and role word, then its value and its description (or its help text, which NVDA reads when
+    there is no description); a list item by its name and place («1 от 23»); a notification by
+    its text. The role word is the one the program gives (the canvas's), else the steps' word for
+    UI Automation's control type (a Windows reader says its own word for it, in the system's
+    language), so what is checked is the type. What NVDA would not say, or say wrongly, is said
+    so: a sender that does not reach the program's window drops its notification there, and a
+    list item not selected is heard as such."""
+
+    WINDOW, EDIT, LIST_ITEM, LIST, TEXT = 50032, 50004, 50007, 50008, 50020
+    WORDS = {50000: "бутон", EDIT: "текст", LIST: "списък", WINDOW: "рамка"}
+    VALUE = 30045  # a value change, which readers say as the notification's fallback
+
+    def __init__(self, program, standin, env):
+        self.wine_run = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..",
+                                     "packaging", "windows", "wine-run")
+        cache = os.environ.get("XDG_CACHE_HOME", os.path.expanduser("~/.cache"))
+        self.log = os.path.join(tempfile.mkdtemp(), "uia.log")
+        open(self.log, "w").close()
+        self.env = dict(env, WINEPREFIX=os.path.join(cache, "covering-rectangle", "wine-uia"),
+                        WINEDLLOVERRIDES="uiautomationcore=n", UIA_LOG=windows_path(self.log),
+                        QT_QPA_PLATFORM="windows")
+        subprocess.run([self.wine_run, "cmd", "/c", "exit"], env=self.env, check=True,
+                       stdout=subprocess.DEVNULL, timeout=300)  # the prefix is whole
+        system32 = os.path.join(self.env["WINEPREFIX"], "drive_c", "windows", "system32")
+        shutil.copy(standin, os.path.join(system32, "uiautomationcore.dll"))
+        self.standin = standin
+        self.program = program
+        self.read = 0
+        self.focus = None  # the name of the control that has the focus
+
+    def start(self, errors):
+        return subprocess.Popen([self.wine_run, self.program], env=self.env, stderr=errors)
+
+    def listen(self, caption_part):
+        """Asks the window for its root element, as a reader does when it comes to the front."""
+        subprocess.run([self.wine_run, "rundll32", windows_path(self.standin) + ",Listen",
+                        caption_part], env=self.env, check=True, timeout=60)
+
+    def said(self, element):
+        word = element["role"] or self.WORDS.get(element["type"], "")
+        if element.get("readOnly") and element["type"] == self.EDIT:
+            word = "само за четене " + word
+        said = [" ".join(filter(None, [element["name"], word]))]
+        if element["type"] == self.LIST_ITEM:
+            said[0] += "" if element.get("selected") else " неизбран"
+            said[0] += f" {element['position']} от {element['size']}"
+        elif element.get("value"):
+            said.append(element["value"])
+        return said + list(filter(None, [element["description"] or element["help"]]))
+
+    def heard(self, event):
+        kind = event["event"]
+        if kind == "start":
+            return self.said(event["window"]) + self.said(event["focus"])
+        if kind not in ("focus", "notification", "property") or \
+                kind == "property" and event["id"] != self.VALUE:
+            return []
+        sender = event["sender"]
+        parents = sender["parents"]
+        reaches = sender["type"] == self.WINDOW or bool(parents) and parents[-1]["type"] == self.WINDOW
+        said = [event.get("text", event.get("value"))]
+        if kind == "focus":
+            # An item in a list it was not in before is heard after its list.
+            item = sender["type"] == self.LIST_ITEM and parents
+            entered = item and parents[0]["name"] != self.focus
+            said = ([f"{parents[0]['name']} {self.WORDS[self.LIST]}"] if entered else []) + \
+                self.said(sender)
+            self.focus = parents[0]["name"] if item else sender["name"]
+        return said if reaches else [f"{s} (не стига до прозореца)" for s in said]
+
+    def utterances(self, seconds, until=lambda said: True, limit=90):
+        said = []
+        quiet_until = time.monotonic() + seconds
+        end = time.monotonic() + limit
+        while time.monotonic() < end and (time.monotonic() < quiet_until or not until(said)):
+            time.sleep(0.05)
+            with open(self.log, encoding="utf-8") as file:
+                file.seek(self.read)
+                lines = file.read()
+            whole = lines[:lines.rfind("\n") + 1]
+            self.read += len(whole.encode("utf-8"))
+            for line in whole.splitlines():
+                said += self.heard(json.loads(line))
+                quiet_until = time.monotonic() + seconds
+        return said
+
+    def stop(self):
+        subprocess.run(["wineserver", "-k"], env=self.env, check=False)
+
+
+def windows_path(path):
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def on_windows(steps):
+    """The steps as a Windows reader says them: a list by its name and role word, without
+    Orca's count of its rows, and then the chosen point, which has the focus in a list (as in
+    Windows' own list boxes); a list item with its place in the list, «1 от 23». Orca's own key
+    (Where Am I) is left out."""
+    count, chosen = 0, None
+    for keys, heard, *_ in steps:
+        if keys == "KP_Enter":
+            continue
+        said = []
+        for sentence in heard:
+            if sentence == "списък" or sentence.startswith("Списък с "):
+                count = int(sentence.split()[2]) if sentence != "списък" else 0
+                said[-1] += " списък"
+                said += [chosen] if chosen else []
+            elif keys == "Down":
+                chosen = f"{sentence} {int(sentence.split()[1].rstrip(':'))} от {count}"
+                said.append(chosen)
+            else:
+                said.append(sentence)
+                if sentence.startswith("Изтрит") or sentence.startswith("Точките и условието"):
+                    chosen = None  # a deletion leaves no point chosen
+        yield keys, said
+
+
 def bulgarian_locale():
     """bg_BG.UTF-8, built into a folder of its own, so that the machine stays as it is."""
     folder = tempfile.mkdtemp()
@@ -244,10 +369,12 @@ PAGE_START = ("Условие на задачата само за четене �
 # The program's key events wait 100 ms for Orca's answer (Qt's own limit), then go on with a
 # warning; Orca takes longer on this machine. Nothing else may be written there.
 QT_KEY_WAIT = re.compile(r"QSpiApplication::(keyEventError|notifyKeyboardListenerCallback with no"
-                         r" queued key called)")
+                         r" queued key called)"
+                         # Under Wine, Qt's Windows platform also says what Wine has not built.
+                         r"|^(SetProcessDpiAwarenessContext|EnableNonClientDpiScaling)\(.*\) failed")
 
 
-def main(program, slower=False):
+def main(program, standin=None, slower=False):
     runtime = tempfile.mkdtemp()
     env = dict(os.environ, LOCPATH=bulgarian_locale(), LANG="bg_BG.UTF-8", LC_ALL="bg_BG.UTF-8",
                LANGUAGE="bg", SPEECHD_CMD="/bin/false", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
@@ -262,24 +389,30 @@ def main(program, slower=False):
         passes += bool(condition)
         failures += not condition
 
-    orca = Orca(env)
+    reader = UiAutomation(program, standin, env) if standin else Orca(env)
     processes, devtools = [], None
     errors = tempfile.TemporaryFile("w+")
     try:
-        orca.utterances(3)  # Orca is up
+        reader.utterances(3)  # Orca is up
         if in_page:
             processes, devtools = page(program, env, slower)
+        elif standin:
+            processes = [reader.start(errors)]
         else:
             processes = [subprocess.Popen([program], env=env, stderr=errors)]
         window = window_named("покриващ правоъгълник")
         subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=10)
+        if standin:
+            reader.listen("покриващ правоъгълник")
         def started(said):
+            if standin:  # the whole task description is the text box's value
+                return said[:len(START) - 1] == START[:-1] and said[-1].startswith(START[-1])
             if not in_page:
                 return said[-len(START):] == START
             # Orca may say last that it takes the keys on to the page (режим на фокус).
             said = [s for s in said if s != "Режим на фокус"]
             return bool(said) and said[-1].startswith(PAGE_START)
-        said = orca.utterances(5 if in_page else 3, until=started)
+        said = reader.utterances(5 if in_page else 3, until=started)
         print(f"start: {said}")
         transcript += said
         loading = [LOADING.fullmatch(s) for s in said]
@@ -291,11 +424,11 @@ def main(program, slower=False):
               "the window's caption is heard")
         check(started(said), "the focus in the task description is heard last")
         figures = layout()
-        for keys, heard, *page_heard in steps(int(figures["canvas_width"]),
-                                              int(figures["canvas_height"])):
+        table = steps(int(figures["canvas_width"]), int(figures["canvas_height"]))
+        for keys, heard, *page_heard in on_windows(table) if standin else table:
             heard = page_heard[0] if in_page and page_heard else heard
             subprocess.run(["xdotool", "key", "--delay", "60"] + keys.split(), check=True)
-            said = orca.utterances(2 * SETTLE if slower else SETTLE)
+            said = reader.utterances(2 * SETTLE if slower else SETTLE)
             transcript += said
             check(said == heard, f"{keys}: {said} is {heard}")
         # Besides X and Y; the browser's name is heard as its window gets the focus.
@@ -306,7 +439,7 @@ def main(program, slower=False):
         for process in processes:
             process.terminate()
             process.wait(timeout=10)
-        orca.stop()
+        reader.stop()
     errors.seek(0)
     written += [line for line in errors.read().splitlines() if not QT_KEY_WAIT.search(line)]
     check(not written, f"the program writes no warnings: {written}")
@@ -315,4 +448,5 @@ def main(program, slower=False):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1], "--slower" in sys.argv[2:]))
+    arguments = [a for a in sys.argv[1:] if a != "--slower"]
+    sys.exit(main(*arguments, slower="--slower" in sys.argv[2:]))
