@@ -116,6 +116,17 @@ template <typename Pattern> Pattern *pattern(IRawElementProviderSimple *element,
     return static_cast<Pattern *>(provider);
 }
 
+// The element a fragment is, for the caller, which the fragment's reference goes to.
+IRawElementProviderSimple *simple(IRawElementProviderFragment *fragment)
+{
+    IRawElementProviderSimple *element = nullptr;
+    if (fragment) {
+        fragment->QueryInterface(SimpleId, reinterpret_cast<void **>(&element));
+        fragment->Release();
+    }
+    return element;
+}
+
 IRawElementProviderSimple *parentOf(IRawElementProviderSimple *element)
 {
     IRawElementProviderFragment *fragment = nullptr;
@@ -124,12 +135,7 @@ IRawElementProviderSimple *parentOf(IRawElementProviderSimple *element)
     IRawElementProviderFragment *parent = nullptr;
     fragment->Navigate(NavigateDirection_Parent, &parent);
     fragment->Release();
-    IRawElementProviderSimple *simple = nullptr;
-    if (parent) {
-        parent->QueryInterface(SimpleId, reinterpret_cast<void **>(&simple));
-        parent->Release();
-    }
-    return simple;
+    return simple(parent);
 }
 
 // What a reader reads of an element: its properties, its Value and SelectionItem patterns, and
@@ -192,12 +198,7 @@ IRawElementProviderSimple *focusOf(IRawElementProviderSimple *window)
     IRawElementProviderFragment *focus = nullptr;
     fragmentRoot->GetFocus(&focus);
     fragmentRoot->Release();
-    IRawElementProviderSimple *simple = nullptr;
-    if (focus) {
-        focus->QueryInterface(SimpleId, reinterpret_cast<void **>(&simple));
-        focus->Release();
-    }
-    return simple;
+    return simple(focus);
 }
 
 } // namespace
