@@ -180,10 +180,17 @@ class UiAutomation:
     def start(self, errors):
         return subprocess.Popen([self.wine_run, self.program], env=self.env, stderr=errors)
 
-    def listen(self, caption_part):
-        """Asks the window for its root element, as a reader does when it comes to the front."""
-        subprocess.run([self.wine_run, "rundll32", windows_path(self.standin) + ",Listen",
-                        caption_part], env=self.env, check=True, timeout=60)
+    def listen(self, caption_part, seconds=30):
+        """Asks the window for its root element, as a reader does when it comes to the front,
+        until the window has answered (Qt answers none while the program is starting)."""
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            subprocess.run([self.wine_run, "rundll32", windows_path(self.standin) + ",Listen",
+                            caption_part], env=self.env, check=True, timeout=60)
+            if os.path.getsize(self.log):
+                return
+            time.sleep(0.5)
+        raise RuntimeError(f"the window gave UI Automation no root element within {seconds} s")
 
     def said(self, element):
         word = element["role"] or self.WORDS.get(element["type"], "")

@@ -59,34 +59,25 @@ enum : int {
 
 IRawElementProviderSimple *root = nullptr;
 
-std::string json(const wchar_t *text, int length = -1)
+std::string json(BSTR text)
 {
+    const int length = text ? int(SysStringLen(text)) : 0;
+    std::string utf8(std::size_t(length * 3), '\0');
+    utf8.resize(std::size_t(WideCharToMultiByte(CP_UTF8, 0, text, length, utf8.data(),
+                                                int(utf8.size()), nullptr, nullptr)));
     std::string out = "\"";
-    if (text && length != 0) {
-        const int size =
-            WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-        std::string utf8(std::size_t(size), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, text, length, utf8.data(), size, nullptr, nullptr);
-        if (length < 0)
-            utf8.pop_back(); // the terminating null
-        for (const char c : utf8) {
-            if (c == '"' || c == '\\')
-                out += '\\';
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                out += escaped;
-            } else {
-                out += c;
-            }
+    for (const char c : utf8) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += c;
         }
     }
     return out + '"';
-}
-
-std::string json(BSTR text)
-{
-    return json(text, text ? int(SysStringLen(text)) : 0);
 }
 
 // A property as JSON: a text, a number, a truth, or null where the element gives none.
@@ -235,8 +226,8 @@ __declspec(dllexport) HRESULT WINAPI
 __declspec(dllexport) HRESULT WINAPI
     UiaRaiseAutomationEvent(IRawElementProviderSimple *sender, int id)
 {
-    write(id == FocusChangedEvent ? "{\"event\":\"focus\",\"sender\":" + describe(sender) + "}"
-                                  : "{\"event\":\"automation\",\"id\":" + std::to_string(id) + "}");
+    if (id == FocusChangedEvent) // what a reader says of the others is not this session's
+        write("{\"event\":\"focus\",\"sender\":" + describe(sender) + "}");
     return S_OK;
 }
 
