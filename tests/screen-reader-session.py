@@ -155,7 +155,7 @@ class UiAutomation:
     so: a sender that does not reach the program's window drops its notification there, and a
     list item not selected is heard as such."""
 
-    WINDOW, EDIT, LIST_ITEM, LIST, TEXT = 50032, 50004, 50007, 50008, 50020
+    WINDOW, EDIT, LIST_ITEM, LIST = 50032, 50004, 50007, 50008
     WORDS = {50000: "бутон", EDIT: "текст", LIST: "списък", WINDOW: "рамка"}
     VALUE = 30045  # a value change, which readers say as the notification's fallback
 
