@@ -200,9 +200,8 @@ class UiAutomation:
         if element["type"] == self.LIST_ITEM:
             said[0] += "" if element.get("selected") else " неизбран"
             said[0] += f" {element['position']} от {element['size']}"
-        elif element.get("value"):
-            said.append(element["value"])
-        return said + list(filter(None, [element["description"] or element["help"]]))
+        return said + list(filter(None, [element.get("value"),
+                                         element["description"] or element["help"]]))
 
     def heard(self, event):
         kind = event["event"]
