@@ -99,7 +99,24 @@ NOTIFICATION = "известяване "  # Orca's word for the desktop's announ
 LOADING = re.compile(r"Зареждане… (\d+) %")
 
 
-class Orca:
+class Reader:
+    """A screen reader's words, as its heard() gives them: a list of pieces, each what one
+    utterance or event says (maybe nothing), after about 50 ms of waiting at most."""
+
+    def utterances(self, seconds, until=lambda said: True, limit=90):
+        """What is said until it has been quiet for the given time, once until() holds of it
+        (or limit seconds have passed)."""
+        said = []
+        quiet_until = time.monotonic() + seconds
+        end = time.monotonic() + limit
+        while time.monotonic() < end and (time.monotonic() < quiet_until or not until(said)):
+            for piece in self.heard():
+                said += piece
+                quiet_until = time.monotonic() + seconds
+        return said
+
+
+class Orca(Reader):
     """Orca in this session, its debug output read from a pseudo-terminal: with a plain file
     its output is held back and lands under the wrong step."""
 
@@ -112,29 +129,24 @@ class Orca:
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.pending = b""
 
-    def utterances(self, seconds, until=lambda said: True, limit=90):
-        """What Orca says until it has been quiet for the given time, once until() holds of it
-        (or limit seconds have passed)."""
-        said = []
-        quiet_until = time.monotonic() + seconds
-        end = time.monotonic() + limit
-        while time.monotonic() < end and (time.monotonic() < quiet_until or not until(said)):
-            ready, _, _ = select.select([self.master], [], [], 0.05)
-            if not ready:
-                continue
-            self.pending += os.read(self.master, 1 << 16)
-            # An utterance may run over several lines; what is not yet whole waits.
-            taken = 0
-            for utterance in SPEECH.finditer(self.pending):
-                text = utterance.group(1).decode("utf-8", "replace")
-                # Orca echoes each key by its name; those utterances end with a blank.
-                # Orca ends what it says of a control with a full stop, not a live region's.
-                if not text.endswith(" "):
-                    said.append(text.removeprefix(NOTIFICATION).removesuffix(".").rstrip("\xa0"))
-                taken = utterance.end()
-                quiet_until = time.monotonic() + seconds
-            self.pending = self.pending[taken:]
-        return said
+    def heard(self):
+        """What Orca has said since, an utterance a piece (a key it echoes an empty one)."""
+        ready, _, _ = select.select([self.master], [], [], 0.05)
+        if not ready:
+            return []
+        self.pending += os.read(self.master, 1 << 16)
+        # An utterance may run over several lines; what is not yet whole waits.
+        pieces, taken = [], 0
+        for utterance in SPEECH.finditer(self.pending):
+            text = utterance.group(1).decode("utf-8", "replace")
+            # Orca echoes each key by its name; those utterances end with a blank.
+            # Orca ends what it says of a control with a full stop, not a live region's.
+            echo = text.endswith(" ")
+            pieces.append([] if echo else
+                          [text.removeprefix(NOTIFICATION).removesuffix(".").rstrip("\xa0")])
+            taken = utterance.end()
+        self.pending = self.pending[taken:]
+        return pieces
 
     def stop(self):
         self.process.terminate()
@@ -144,7 +156,7 @@ class Orca:
             self.process.kill()
 
 
-class UiAutomation:
+class UiAutomation(Reader):
     """What a Windows screen reader receives, as the stand-in for UI Automation's core in a Wine
     prefix of its own writes it down, said as the steps word it: a focused control by its name
     and role word, then its value and its description (or its help text, which NVDA reads when
@@ -203,7 +215,7 @@ class UiAutomation:
         return said + list(filter(None, [element.get("value"),
                                          element["description"] or element["help"]]))
 
-    def heard(self, event):
+    def event_said(self, event):
         kind = event["event"]
         if kind == "start":
             return self.said(event["window"]) + self.said(event["focus"])
@@ -223,21 +235,14 @@ class UiAutomation:
             self.focus = parents[0]["name"] if item else sender["name"]
         return said if reaches else [f"{s} (не стига до прозореца)" for s in said]
 
-    def utterances(self, seconds, until=lambda said: True, limit=90):
-        said = []
-        quiet_until = time.monotonic() + seconds
-        end = time.monotonic() + limit
-        while time.monotonic() < end and (time.monotonic() < quiet_until or not until(said)):
-            time.sleep(0.05)
-            with open(self.log, encoding="utf-8") as file:
-                file.seek(self.read)
-                lines = file.read()
-            whole = lines[:lines.rfind("\n") + 1]
-            self.read += len(whole.encode("utf-8"))
-            for line in whole.splitlines():
-                said += self.heard(json.loads(line))
-                quiet_until = time.monotonic() + seconds
-        return said
+    def heard(self):
+        time.sleep(0.05)
+        with open(self.log, encoding="utf-8") as file:
+            file.seek(self.read)
+            lines = file.read()
+        whole = lines[:lines.rfind("\n") + 1]  # a line still being written waits
+        self.read += len(whole.encode("utf-8"))
+        return [self.event_said(json.loads(line)) for line in whole.splitlines()]
 
     def stop(self):
         subprocess.run(["wineserver", "-k"], env=self.env, check=False)
